@@ -1,0 +1,52 @@
+#include "components/config/Profil.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+str128& str128::operator=(const std::string& text) {
+  FLength = text.size() < Capacity ? text.size() : Capacity;
+  std::memcpy(FChars.data(), text.data(), FLength);
+  FChars[FLength] = '\0';
+  return *this;
+}
+
+bool TProfile::Read() {
+  // The platform drops trailing blanks of a default, so the single blank
+  // that stands for "no default" reads back as the empty text.
+  const char* fallback = FDefaultValue.empty() ? " " : FDefaultValue.c_str();
+  char buffer[256];
+  const DWORD count = GetPrivateProfileStringA(FCategory.c_str(), FKeyName.c_str(), fallback, buffer,
+                                               sizeof(buffer), FIniFileName.c_str());
+  FDataString = std::string(buffer);
+  return count > 0;
+}
+
+bool TProfile::Write() {
+  // The value is never a null pointer: an empty DataString writes an empty
+  // value instead of deleting the key.
+  return WritePrivateProfileStringA(FCategory.c_str(), FKeyName.c_str(), FDataString.c_str(),
+                                    FIniFileName.c_str()) != 0;
+}
+
+bool TProfile::Execute() {
+  FError = 0;
+  const bool ready = !FCategory.empty() && !FKeyName.empty() && !FIniFileName.empty();
+  bool succeeded = false;
+  if (ready) succeeded = FAction == paRead ? Read() : Write();
+  if (!succeeded) FError = 1;
+  return succeeded;
+}
+
+const PropertyTable& TProfile::PublishedTable() {
+  static const PropertyTable table(&TComponent::PublishedTable(),
+                                   {{"Category", Set(&TProfile::SetCategory)},
+                                    {"KeyName", Set(&TProfile::SetKeyName)},
+                                    {"DefaultValue", Set(&TProfile::SetDefaultValue)},
+                                    {"DataString", Set(&TProfile::SetDataString)},
+                                    {"IniFileName", Set(&TProfile::SetIniFileName)},
+                                    {"Action", Set(&TProfile::SetAction)}});
+  return table;
+}
+
+const PropertyTable& TProfile::Published() const { return PublishedTable(); }

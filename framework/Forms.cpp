@@ -1,0 +1,266 @@
+#include "framework/Forms.h"
+
+#include <algorithm>
+
+#include "framework/Layout.h"
+#include "framework/SysUtils.h"
+#include "framework/Text.h"
+#include "framework/Thread.h"
+
+TApplication Application;
+TScreen Screen;
+
+// ---- TCustomForm
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  SetTabStop(false);
+}
+
+TCustomForm::~TCustomForm() {
+  // The components go first, while the form's window still parents theirs.
+  while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+  DestroyHandle();
+  if (Application.MainForm() == this) Application.Reset();
+}
+
+void TCustomForm::InitializeFromLayout(const std::string& resourceName) {
+  LayoutReader::ReadResource(resourceName, *this);
+  HandleNeeded();
+  try {
+    Raise(OnCreate, this);
+  } catch (const std::exception& error) {
+    Application.HandleException(error);
+  }
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"Klangor.Form";
+  params.ClassStyle = CS_DBLCLKS;
+  params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+  params.Parent = nullptr;
+  if (FPosition == poScreenCenter) {
+    params.X = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
+    params.Y = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
+    if (params.X < 0) params.X = 0;
+    if (params.Y < 0) params.Y = 0;
+  }
+}
+
+void TCustomForm::BoundsChanged() {
+  if (HandleAllocated())
+    SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetClientWidth(int width) {
+  RECT frame{0, 0, width, 0};
+  AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, 0);
+  SetWidth(frame.right - frame.left);
+}
+
+void TCustomForm::SetClientHeight(int height) {
+  RECT frame{0, 0, 0, height};
+  AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, 0);
+  SetHeight(frame.bottom - frame.top);
+}
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+  FActiveControl = control;
+  if (control && HandleAllocated() && Visible()) control->SetFocus();
+}
+
+std::vector<TWinControl*> TCustomForm::FocusOrder() const {
+  std::vector<TWinControl*> order;
+  std::function<void(const TWinControl&)> collect = [&](const TWinControl& parent) {
+    for (TControl* child : parent.TabList()) {
+      auto* windowed = dynamic_cast<TWinControl*>(child);
+      if (!windowed) continue;
+      if (windowed->TabStop() && windowed->CanFocus()) order.push_back(windowed);
+      collect(*windowed);
+    }
+  };
+  collect(*this);
+  return order;
+}
+
+void TCustomForm::SelectNext(TWinControl* current, bool forward) {
+  const std::vector<TWinControl*> order = FocusOrder();
+  if (order.empty()) return;
+  auto found = std::find(order.begin(), order.end(), current);
+  size_t index = found == order.end() ? 0 : static_cast<size_t>(found - order.begin());
+  if (found != order.end())
+    index = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
+  order[index]->SetFocus();
+}
+
+void TCustomForm::FocusFirstControl() {
+  if (FActiveControl && FActiveControl->CanFocus()) {
+    FActiveControl->SetFocus();
+    return;
+  }
+  const std::vector<TWinControl*> order = FocusOrder();
+  if (!order.empty()) order.front()->SetFocus();
+}
+
+void TCustomForm::Show() {
+  HandleNeeded();
+  SetVisible(true);
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  FocusFirstControl();
+}
+
+void TCustomForm::Close() {
+  if (Application.MainForm() == this) Application.Terminate();
+  SetVisible(false);
+}
+
+void TCustomForm::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_CLOSE:
+      Close();
+      return;
+    case WM_SETFOCUS:
+      FocusFirstControl();
+      return;
+    case WM_SYSCOLORCHANGE: {
+      std::function<void(TWinControl&)> notify = [&](TWinControl& parent) {
+        for (int i = 0; i < parent.ControlCount(); ++i) {
+          parent.Controls(i)->Perform(CM_SYSCOLORCHANGE);
+          if (auto* windowed = dynamic_cast<TWinControl*>(parent.Controls(i))) notify(*windowed);
+        }
+      };
+      notify(*this);
+      break;
+    }
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}
+
+std::any TCustomForm::FindMethod(const std::string& name) const {
+  auto found = FMethods.find(name);
+  return found == FMethods.end() ? std::any() : found->second;
+}
+
+template <>
+struct EnumNames<TPosition> {
+  static constexpr std::array names{"poDesigned", "poScreenCenter"};
+};
+
+template <>
+TPosition FromLayout<TPosition>(const LayoutValue& value) {
+  return EnumFromLayout<TPosition>(value);
+}
+
+const PropertyTable& TCustomForm::PublishedTable() {
+  static const PropertyTable table(&TWinControl::PublishedTable(),
+                                   {{"Position", Set(&TCustomForm::SetPosition)},
+                                    {"ClientWidth", Set(&TCustomForm::SetClientWidth)},
+                                    {"ClientHeight", Set(&TCustomForm::SetClientHeight)},
+                                    {"OnCreate", Event(&TCustomForm::SetOnCreate)},
+                                    {"PixelsPerInch", Ignore()},
+                                    {"TextHeight", Ignore()}});
+  return table;
+}
+
+const PropertyTable& TCustomForm::Published() const { return PublishedTable(); }
+
+// ---- TScreen
+
+void TScreen::SetCursor(TCursor cursor) {
+  FCursor = cursor;
+  ApplyCursor();
+}
+
+void TScreen::ApplyCursor() const {
+  const LPCWSTR shape = FCursor == crHourGlass ? reinterpret_cast<LPCWSTR>(IDC_WAIT)
+                                               : reinterpret_cast<LPCWSTR>(IDC_ARROW);
+  ::SetCursor(LoadCursorW(nullptr, shape));
+}
+
+// ---- TApplication
+
+void TApplication::Initialize() { TThread::InitializeSynchronize(); }
+
+std::string TApplication::ExeName() const {
+  wchar_t path[MAX_PATH * 4];
+  const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+  return Text::FromWide(std::wstring(path, length));
+}
+
+std::string TApplication::TitleFromPath(const std::string& exePath) {
+  const size_t slash = exePath.find_last_of("\\/");
+  std::string title = exePath.substr(slash == std::string::npos ? 0 : slash + 1);
+  title = title.substr(0, title.find('.'));
+  if (title.size() <= 1) return title;
+  std::wstring rest = Text::ToWide(title.substr(1));
+  CharLowerBuffW(rest.data(), static_cast<DWORD>(rest.size()));
+  return title.substr(0, 1) + Text::FromWide(rest);
+}
+
+std::string TApplication::Title() const { return TitleFromPath(ExeName()); }
+
+std::string TApplication::ErrorBoxText(const std::string& message) {
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+  return message;
+}
+
+void TApplication::HandleException(const std::exception& error) {
+  HWND owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;
+  MessageBoxW(owner, Text::ToWide(ErrorBoxText(error.what())).c_str(), Text::ToWide(Title()).c_str(),
+              MB_ICONERROR | MB_OK);
+}
+
+bool TApplication::HandleTabKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  TWinControl* control = TWinControl::FromHandle(msg.hwnd);
+  if (!control || (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB)) return false;
+  TCustomForm* form = control->ParentForm();
+  if (!form) return false;
+  form->SelectNext(control, GetKeyState(VK_SHIFT) >= 0);
+  return true;
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    return false;
+  }
+  if (!HandleTabKey(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (!ProcessMessage(msg)) break;
+}
+
+void TApplication::Run() {
+  if (FMainForm && !FTerminated) FMainForm->Show();
+  MSG msg;
+  while (!FTerminated && GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
+  FTerminated = true;
+  // A download thread may still want to hand over its result: it must not
+  // reach the form that is about to be destroyed.
+  TThread::DropPendingSynchronize();
+}
+
+void TApplication::Terminate() {
+  if (FTerminated) return;
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+void TApplication::Reset() {
+  FMainForm = nullptr;
+  FTerminated = false;
+}

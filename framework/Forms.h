@@ -1,0 +1,112 @@
+// The top-level window built from a stored layout, the application object
+// with its message loop and error box, and the screen-wide cursor.
+#pragma once
+
+#include <any>
+#include <map>
+#include <string>
+
+#include "framework/Controls.h"
+
+enum TPosition { poDesigned, poScreenCenter };
+
+class TCustomForm : public TWinControl, public MethodResolver {
+ public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  void SetPosition(TPosition position) { FPosition = position; }
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  void SetActiveControl(TWinControl* control);
+  // Moves the focus to the next (or previous) control in Tab order.
+  void SelectNext(TWinControl* current, bool forward);
+  void Show();
+  void Close();
+
+  TNotifyEvent OnCreate;
+  void SetOnCreate(TNotifyEvent handler) { OnCreate = std::move(handler); }
+
+  std::any FindMethod(const std::string& name) const override;
+
+  const PropertyTable& Published() const override;
+  static const PropertyTable& PublishedTable();
+
+ protected:
+  // Builds the form from the layout resource of this name, then creates its
+  // windows and runs OnCreate (an error there goes to the error box).
+  void InitializeFromLayout(const std::string& resourceName);
+  template <class Handler>
+  void Publish(const std::string& name, Handler handler) {
+    FMethods[name] = std::move(handler);
+  }
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+  void BoundsChanged() override;
+
+ private:
+  friend class TWinControl;
+  void FocusChanged(TWinControl* control) { FActiveControl = control; }
+  void FocusFirstControl();
+  std::vector<TWinControl*> FocusOrder() const;
+  void CenterOnScreen();
+
+  TPosition FPosition = poDesigned;
+  TWinControl* FActiveControl = nullptr;
+  std::map<std::string, std::any> FMethods;
+};
+
+using TForm = TCustomForm;
+
+enum TCursor { crDefault, crHourGlass };
+
+class TScreen {
+ public:
+  TCursor Cursor() const { return FCursor; }
+  // The busy cursor shows over every window of the program until it is set
+  // back, also while the mouse does not move.
+  void SetCursor(TCursor cursor);
+  void ApplyCursor() const;
+
+ private:
+  TCursor FCursor = crDefault;
+};
+
+class TApplication {
+ public:
+  void Initialize();
+  // The executable's name without folder and extension, capitalised as
+  // Klangor: the first letter kept, every later letter in lower case.
+  std::string Title() const;
+  static std::string TitleFromPath(const std::string& exePath);
+  std::string ExeName() const;
+
+  template <class Form>
+  void CreateForm(Form*& form) {
+    form = new Form(nullptr);
+    if (!FMainForm) FMainForm = form;
+  }
+  TCustomForm* MainForm() const { return FMainForm; }
+  void Run();
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+  // Runs the window messages that are waiting, then returns.
+  void ProcessMessages();
+  // The error box: application title, error icon, one OK button.
+  void HandleException(const std::exception& error);
+  static std::string ErrorBoxText(const std::string& message);
+  // Forgets the main form (it was destroyed) and clears the end request, as
+  // tests that build several forms in one process need.
+  void Reset();
+
+ private:
+  bool ProcessMessage(MSG& msg);
+  bool HandleTabKey(const MSG& msg);
+
+  TCustomForm* FMainForm = nullptr;
+  bool FTerminated = false;
+};
+
+extern TApplication Application;
+extern TScreen Screen;

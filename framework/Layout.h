@@ -1,0 +1,62 @@
+// The stored window layout, in the text form format:
+//
+//   object Form1: TForm1
+//     Caption = 'Klangor'
+//     Font.Style = [fsBold]
+//     object Label1: TLabel
+//       Caption = 'Termin'#233' / Done'
+//     end
+//   end
+//
+// Values are whole numbers, decimals, quoted texts (joined with character
+// codes such as #233 and continued over lines with "+"), identifiers, sets in
+// brackets and lists of texts in parentheses. The reader creates every object
+// through the class registry with the form as owner, sets its parent, then its
+// properties in file order, then its children, and calls Loaded on each
+// component once the whole form is read. Any unknown class, property or value
+// stops the reading with the object, property and line named.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "framework/Classes.h"
+
+class TCustomForm;
+
+struct LayoutProperty {
+  std::string path;  // Name or Sub.Name
+  LayoutValue value;
+};
+
+struct LayoutObject {
+  std::string name;
+  std::string className;
+  int line = 0;
+  std::vector<LayoutProperty> properties;
+  std::vector<LayoutObject> children;
+};
+
+// Parses the text of a layout; errors name the line.
+LayoutObject ParseLayout(const std::string& text);
+
+class ClassRegistry {
+ public:
+  using Factory = std::function<TComponent*(TComponent* owner)>;
+  static void Register(const std::string& className, Factory factory);
+  template <class T>
+  static void Register(const std::string& className) {
+    Register(className, [](TComponent* owner) -> TComponent* { return new T(owner); });
+  }
+  static TComponent* Create(const std::string& className, TComponent* owner);
+};
+
+class LayoutReader {
+ public:
+  // Reads the layout into the form, which is the root object.
+  static void Read(const LayoutObject& root, TCustomForm& form);
+  static void ReadResource(const std::string& resourceName, TCustomForm& form);
+  static std::string LoadResourceText(const std::string& resourceName);
+};

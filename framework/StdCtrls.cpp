@@ -1,0 +1,198 @@
+#include "framework/StdCtrls.h"
+
+#include "framework/Layout.h"
+#include "framework/Text.h"
+
+namespace {
+
+// Native controls ask their parent for text and background colours; the
+// answer is the control's font colour on its parent's background.
+LRESULT ColorOnParent(TControl& control, WPARAM dc, bool transparent) {
+  const HDC context = reinterpret_cast<HDC>(dc);
+  SetTextColor(context, ColorToRGB(control.Font().Color()));
+  if (transparent) SetBkMode(context, TRANSPARENT);
+  SetBkColor(context, ColorToRGB(control.Parent()->Color()));
+  return reinterpret_cast<LRESULT>(control.Parent()->BackgroundBrush());
+}
+
+}  // namespace
+
+// ---- TLabel
+
+TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetTabStop(false); }
+
+void TLabel::SetAutoSize(bool autoSize) {
+  FAutoSize = autoSize;
+  AdjustSize();
+}
+
+void TLabel::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"STATIC";
+  params.OwnClass = false;
+  params.Style |= SS_LEFT | SS_NOPREFIX;
+}
+
+void TLabel::WndProc(TMessage& message) {
+  if (message.Msg == CN_BASE + WM_CTLCOLORSTATIC) {
+    message.Result = ColorOnParent(*this, message.WParam, true);
+    return;
+  }
+  TWinControl::WndProc(message);
+}
+
+void TLabel::AdjustSize() {
+  if (!FAutoSize) return;
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  const std::wstring text = Text::ToWide(Caption().empty() ? std::string(" ") : Caption());
+  RECT bounds{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  SetBounds(Left(), Top(), bounds.right, bounds.bottom);
+}
+
+void TLabel::CaptionChanged() {
+  TWinControl::CaptionChanged();
+  AdjustSize();
+}
+
+void TLabel::FontChanged() {
+  TWinControl::FontChanged();
+  AdjustSize();
+}
+
+const PropertyTable& TLabel::PublishedTable() {
+  static const PropertyTable table(&TWinControl::PublishedTable(),
+                                   {{"AutoSize", Set(&TLabel::SetAutoSize)}, {"Transparent", Ignore()}});
+  return table;
+}
+
+const PropertyTable& TLabel::Published() const { return PublishedTable(); }
+
+// ---- TEdit
+
+TEdit::TEdit(TComponent* owner) : TWinControl(owner) { SetColor(clWindow); }
+
+void TEdit::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"EDIT";
+  params.OwnClass = false;
+  params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+std::string TEdit::Caption() const {
+  auto* self = const_cast<TEdit*>(this);
+  if (!self->HandleAllocated()) return TWinControl::Caption();
+  HWND window = self->Handle();
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return Text::FromWide(text);
+}
+
+void TEdit::WndProc(TMessage& message) {
+  if (message.Msg == CN_BASE + WM_CTLCOLOREDIT) {
+    const HDC dc = reinterpret_cast<HDC>(message.WParam);
+    SetTextColor(dc, ColorToRGB(Font().Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+    message.Result = reinterpret_cast<LRESULT>(BackgroundBrush());
+    return;
+  }
+  TWinControl::WndProc(message);
+}
+
+void TEdit::FontChanged() {
+  TWinControl::FontChanged();
+  Invalidate();  // a new font colour shows only when the text is drawn again
+}
+
+const PropertyTable& TEdit::PublishedTable() {
+  static const PropertyTable table(&TWinControl::PublishedTable(),
+                                   {{"Text", Set(&TEdit::SetText)}, {"AutoSize", Ignore()}});
+  return table;
+}
+
+const PropertyTable& TEdit::Published() const { return PublishedTable(); }
+
+// ---- TCheckBox
+
+TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner) {}
+
+bool TCheckBox::Checked() const {
+  auto* self = const_cast<TCheckBox*>(this);
+  if (!self->HandleAllocated()) return FChecked;
+  return SendMessageW(self->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TCheckBox::SetChecked(bool checked) {
+  FChecked = checked;
+  if (HandleAllocated()) SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TCheckBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.ClassName = L"BUTTON";
+  params.OwnClass = false;
+  params.Style |= BS_AUTOCHECKBOX;
+}
+
+void TCheckBox::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  SetChecked(FChecked);
+}
+
+void TCheckBox::WndProc(TMessage& message) {
+  if (message.Msg == CN_BASE + WM_COMMAND) {
+    if (HIWORD(message.WParam) == BN_CLICKED) Click();
+    return;
+  }
+  if (message.Msg == CN_BASE + WM_CTLCOLORSTATIC || message.Msg == CN_BASE + WM_CTLCOLORBTN) {
+    message.Result = ColorOnParent(*this, message.WParam, false);
+    return;
+  }
+  TWinControl::WndProc(message);
+}
+
+const PropertyTable& TCheckBox::PublishedTable() {
+  static const PropertyTable table(&TWinControl::PublishedTable(), {{"Checked", Set(&TCheckBox::SetChecked)}});
+  return table;
+}
+
+const PropertyTable& TCheckBox::Published() const { return PublishedTable(); }
+
+// ---- TGroupBox
+
+TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
+  SetTabStop(false);
+  FClickOnRelease = false;
+}
+
+void TGroupBox::CreateParams(TCreateParams& params) {
+  TCustomControl::CreateParams(params);
+  params.ClassName = L"Klangor.GroupBox";
+  params.Style |= WS_CLIPCHILDREN;
+  params.Style &= ~WS_TABSTOP;
+  params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+void TGroupBox::Paint() {
+  TCanvas& canvas = Canvas();
+  canvas.Font().Assign(Font());
+  canvas.Brush().Color = Color();
+  canvas.Brush().Style = bsSolid;
+  const RECT client = ClientRect();
+  canvas.FillRect(client);
+  const int textHeight = canvas.TextHeight("0");
+  RECT frame{0, textHeight / 2, client.right, client.bottom};
+  DrawEdge(canvas.Handle(), &frame, EDGE_ETCHED, BF_RECT);
+  if (!Caption().empty()) canvas.TextOut(8, 0, Caption());
+}
+
+void RegisterStandardControls() {
+  ClassRegistry::Register<TLabel>("TLabel");
+  ClassRegistry::Register<TEdit>("TEdit");
+  ClassRegistry::Register<TCheckBox>("TCheckBox");
+  ClassRegistry::Register<TGroupBox>("TGroupBox");
+}

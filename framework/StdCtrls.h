@@ -1,0 +1,79 @@
+// The native controls the window is made of: label, edit box, check box, and
+// the group box that frames a set of them.
+#pragma once
+
+#include "framework/Controls.h"
+
+// A native static text. With AutoSize it takes the size of its text.
+class TLabel : public TWinControl {
+ public:
+  explicit TLabel(TComponent* owner);
+
+  void SetAutoSize(bool autoSize);
+  void Loaded() override { AdjustSize(); }
+
+  const PropertyTable& Published() const override;
+  static const PropertyTable& PublishedTable();
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+  void CaptionChanged() override;
+  void FontChanged() override;
+
+ private:
+  void AdjustSize();
+  bool FAutoSize = true;
+};
+
+class TEdit : public TWinControl {
+ public:
+  explicit TEdit(TComponent* owner);
+
+  // The text as the user has typed it.
+  std::string Text() const { return Caption(); }
+  void SetText(const std::string& text) { SetCaption(text); }
+  std::string Caption() const override;
+
+  const PropertyTable& Published() const override;
+  static const PropertyTable& PublishedTable();
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+  void FontChanged() override;
+};
+
+class TCheckBox : public TWinControl {
+ public:
+  explicit TCheckBox(TComponent* owner);
+
+  bool Checked() const;
+  void SetChecked(bool checked);
+
+  const PropertyTable& Published() const override;
+  static const PropertyTable& PublishedTable();
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void WndProc(TMessage& message) override;
+
+ private:
+  bool FChecked = false;
+};
+
+// Draws its own etched frame and caption so that its inside is painted in
+// its colour like the window around it.
+class TGroupBox : public TCustomControl {
+ public:
+  explicit TGroupBox(TComponent* owner);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void Paint() override;
+  void CaptionChanged() override { Invalidate(); }
+};
+
+// Registers the classes above with the layout reader.
+void RegisterStandardControls();
