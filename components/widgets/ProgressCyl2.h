@@ -1,0 +1,239 @@
+// The cylinder progress bar: a non-windowed control that shows progress as a
+// lying or standing cylinder, the filled and the empty part each shaded across
+// the bar's thickness, a boundary line between them, two bevels, a border and
+// a percentage caption. Every drawn colour is derived from a base colour
+// through one of the two colour styles; the derived state is recomputed by
+// the setters, and painting (ProgressCylPaint.cpp) only reads it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "components/widgets/PCColorStyle.h"
+#include "components/widgets/ProEffect.h"
+#include "components/widgets/ProgressTypes.h"
+#include "framework/Controls.h"
+
+enum TCylinderEffect : uint8_t { ceFlat, ceUltraLow, ceLow, ceMedium, ceHigh, ceMaximum };
+enum TFontEffect : uint8_t { feNone, feInvert, feShadowTopLeft, feShadowBottomRight };
+enum TFontOrientation : uint8_t { foLeftToRight, foTopToBottom, foBottomToTop };
+
+template <>
+struct EnumNames<TCylinderEffect> {
+  static constexpr std::array names{"ceFlat", "ceUltraLow", "ceLow", "ceMedium", "ceHigh", "ceMaximum"};
+};
+template <>
+inline TCylinderEffect FromLayout<TCylinderEffect>(const LayoutValue& value) {
+  return EnumFromLayout<TCylinderEffect>(value);
+}
+
+template <>
+struct EnumNames<TFontEffect> {
+  static constexpr std::array names{"feNone", "feInvert", "feShadowTopLeft", "feShadowBottomRight"};
+};
+template <>
+inline TFontEffect FromLayout<TFontEffect>(const LayoutValue& value) {
+  return EnumFromLayout<TFontEffect>(value);
+}
+
+template <>
+struct EnumNames<TFontOrientation> {
+  static constexpr std::array names{"foLeftToRight", "foTopToBottom", "foBottomToTop"};
+};
+template <>
+inline TFontOrientation FromLayout<TFontOrientation>(const LayoutValue& value) {
+  return EnumFromLayout<TFontOrientation>(value);
+}
+
+using TOnProgressDoneEvent = TNotifyEvent;
+using TOnMouseEnterEvent = TNotifyEvent;
+using TOnMouseLeaveEvent = TNotifyEvent;
+
+// Red, green and blue weights that multiply the shading level of one colour.
+using TColorFactors = std::array<float, 3>;
+
+class TProgressCyl : public TGraphicControl {
+ public:
+  explicit TProgressCyl(TComponent* owner);
+  ~TProgressCyl() override;
+
+  TColor BackBorderColor() const { return FBackBorderColor; }
+  void SetBackBorderColor(TColor color);
+  TColor BackColor() const { return FBackColor; }
+  void SetBackColor(TColor color);
+  TPCColorStyle& BackStyle() { return *FBackStyle; }
+  void SetBackStyle(const TPCColorStyle& style) { FBackStyle->Assign(style); }
+  TColor BevelColor() const { return FBevelColor; }
+  void SetBevelColor(TColor color);
+  TBevelCut BevelInner() const { return FBevelInner; }
+  void SetBevelInner(TBevelCut bevel);
+  TBevelCut BevelOuter() const { return FBevelOuter; }
+  void SetBevelOuter(TBevelCut bevel);
+  int BevelWidth() const { return FBevelWidth; }
+  void SetBevelWidth(int width);
+  int BorderWidth() const { return FBorderWidth; }
+  void SetBorderWidth(int width);
+  TCylinderEffect CylinderEffect() const { return FCylinderEffect; }
+  void SetCylinderEffect(TCylinderEffect effect);
+  TFontEffect FontEffect() const { return FFontEffect; }
+  void SetFontEffect(TFontEffect effect);
+  TFontOrientation FontOrientation() const { return FFontOrientation; }
+  void SetFontOrientation(TFontOrientation orientation);
+  TColor FontShadowColor() const { return FFontShadowColor; }
+  void SetFontShadowColor(TColor color);
+  TColor ForeColor() const { return FForeColor; }
+  void SetForeColor(TColor color);
+  TColor ForeLineColor() const { return FForeLineColor; }
+  void SetForeLineColor(TColor color);
+  TPCColorStyle& ForeStyle() { return *FForeStyle; }
+  void SetForeStyle(const TPCColorStyle& style) { FForeStyle->Assign(style); }
+  int32_t Max() const { return FMax; }
+  void SetMax(int32_t max);
+  int32_t Min() const { return FMin; }
+  void SetMin(int32_t min);
+  TProgressBarOrientation Orientation() const { return FOrientation; }
+  void SetOrientation(TProgressBarOrientation orientation);
+  int32_t Position() const { return FPosition; }
+  void SetPosition(int32_t position);
+  TProEffect ProEffect() const { return FProEffect; }
+  void SetProEffect(TProEffect effect);
+  bool ShowText() const { return FShowText; }
+  void SetShowText(bool show);
+  const std::string& Text() const { return FText; }
+  void SetText(const std::string& text);
+  const std::string& TextDone() const { return FTextDone; }
+  void SetTextDone(const std::string& text);
+  int32_t Step() const { return FStep; }
+  void SetStep(int32_t step) { FStep = step; }
+  bool StopAtMax() const { return FStopAtMax; }
+  void SetStopAtMax(bool stop) { FStopAtMax = stop; }
+
+  TOnProgressDoneEvent OnProgressDone;
+  TOnMouseEnterEvent OnMouseEnter;
+  TOnMouseLeaveEvent OnMouseLeave;
+  void SetOnProgressDone(TOnProgressDoneEvent handler) { OnProgressDone = std::move(handler); }
+  void SetOnMouseEnter(TOnMouseEnterEvent handler) { OnMouseEnter = std::move(handler); }
+  void SetOnMouseLeave(TOnMouseLeaveEvent handler) { OnMouseLeave = std::move(handler); }
+
+  // Derived state, read by painting and open to inspection.
+  uint8_t ShadeLevel() const { return FShadeLevel; }
+  int ShadowOffset() const { return FShadowOffset; }
+  const TColorFactors& ForeFactors() const { return FForeFactors; }
+  const TColorFactors& LineFactors() const { return FLineFactors; }
+  const TColorFactors& BackFactors() const { return FBackFactors; }
+  TColor BevelHighlight() const { return FBevelHighlight; }
+  TColor BevelShadow() const { return FBevelShadow; }
+  TColor BevelLight() const { return FBevelLight; }
+  TColor BevelDkShadow() const { return FBevelDkShadow; }
+  TColor InnerTopLeft() const { return FInnerTopLeft; }
+  TColor InnerBottomRight() const { return FInnerBottomRight; }
+  TColor OuterTopLeft() const { return FOuterTopLeft; }
+  TColor OuterBottomRight() const { return FOuterBottomRight; }
+  int BevelInset() const { return FBevelInset; }
+  int InnerInset() const { return FInnerInset; }
+  float RowStep() const { return FRowStep; }
+  float ColStep() const { return FColStep; }
+  float RangeInv() const { return FRangeInv; }
+  int FillEdge() const { return FFillEdge; }
+  int Extent() const { return FExtent; }
+  int Percent() const { return FPercent; }
+  // The caption as painted: the done text at 100 %, else the percentage
+  // followed by Text.
+  std::string CaptionText() const;
+  // The caption mask exists exactly while an inverted caption is shown.
+  const TBitmap* TextMask() const { return FTextMask.get(); }
+  TBitmap& Buffer() { return *FBuffer; }
+
+  const PropertyTable& Published() const override;
+  static const PropertyTable& PublishedTable();
+
+ protected:
+  void Paint() override;
+  void Resize() override;
+  void WndProc(TMessage& message) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void VisibleChanged() override;
+
+ private:
+  friend class TPCColorStyle;
+
+  // A look's values; applied by SetProEffect (ProgressCylPresets.cpp).
+  void ApplyLook(TProEffect effect);
+  // A style value changed: the derived colours follow it.
+  void StyleChanged();
+  void ApplyProEffectRule();
+  void RecalcColors();
+  void AssignBevelColors();
+  bool CheckGeometry();
+  void UpdateGeometry();
+  void StoreRectangles();
+  void ComputeExtent(int64_t relative);
+  void UpdateTextEffect(bool wasShowing, bool hadMask);
+  template <class V>
+  void ChangeFrame(V& field, V value);
+
+  void PaintHorizontal();
+  void PaintVertical();
+  void PaintFrames();
+  void DrawFrame3D(RECT rect, TColor topColor, TColor bottomColor, int width);
+  void DrawCaption();
+  void DrawInvertedCaption();
+  struct CaptionPass {
+    COLORREF Color;
+    int Offset;
+  };
+  // Writes the caption once per pass, in the pass's colour and offset.
+  void DrawCaptionOn(TBitmap& target, const std::vector<CaptionPass>& passes);
+
+  bool FUpdating = false;
+  bool FReady = false;
+
+  TColor FBackBorderColor = clBlack;
+  TColor FBackColor = clBlack;
+  TColor FBevelColor = clBlack;
+  TBevelCut FBevelInner = bvNone;
+  TBevelCut FBevelOuter = bvNone;
+  int FBevelWidth = 0;
+  int FBorderWidth = 0;
+  TCylinderEffect FCylinderEffect = ceFlat;
+  TFontEffect FFontEffect = feNone;
+  TFontOrientation FFontOrientation = foLeftToRight;
+  TColor FFontShadowColor = clBlack;
+  TColor FForeColor = clBlack;
+  TColor FForeLineColor = clBlack;
+  int32_t FMax = 0;
+  int32_t FMin = 0;
+  TProgressBarOrientation FOrientation = pbHorizontal;
+  int32_t FPosition = 0;
+  TProEffect FProEffect = demoSystem;
+  bool FShowText = false;
+  std::string FText;
+  std::string FTextDone;
+  int32_t FStep = 0;
+  bool FStopAtMax = false;
+  std::unique_ptr<TPCColorStyle> FForeStyle;
+  std::unique_ptr<TPCColorStyle> FBackStyle;
+
+  uint8_t FShadeLevel = 0;
+  int FShadowOffset = 0;
+  TColorFactors FForeFactors{};
+  TColorFactors FLineFactors{};
+  TColorFactors FBackFactors{};
+  TColor FBevelHighlight = clBlack, FBevelShadow = clBlack, FBevelLight = clBlack, FBevelDkShadow = clBlack;
+  TColor FInnerTopLeft = clBlack, FInnerBottomRight = clBlack, FOuterTopLeft = clBlack, FOuterBottomRight = clBlack;
+  int FBevelInset = 0;
+  int FInnerInset = 0;
+  RECT FOuterRect{}, FBevelRect{}, FBarRect{};
+  float FRowStep = 0;
+  float FColStep = 0;
+  float FRangeInv = 0;
+  int FFillEdge = 0;
+  int FExtent = 0, FPercent = 0;
+  int FLastExtent = 0, FLastPercent = 0;
+  std::unique_ptr<TBitmap> FBuffer;
+  std::unique_ptr<TBitmap> FTextMask;
+};

@@ -1,0 +1,31 @@
+// The bevel cut and bar orientation enumerations that progress-style
+// controls share, with their layout identifiers in ordinal order.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/Published.h"
+
+enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+
+template <>
+struct EnumNames<TBevelCut> {
+  static constexpr std::array names{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+};
+
+template <>
+inline TBevelCut FromLayout<TBevelCut>(const LayoutValue& value) {
+  return EnumFromLayout<TBevelCut>(value);
+}
+
+enum TProgressBarOrientation : uint8_t { pbHorizontal, pbVertical };
+
+template <>
+struct EnumNames<TProgressBarOrientation> {
+  static constexpr std::array names{"pbHorizontal", "pbVertical"};
+};
+
+template <>
+inline TProgressBarOrientation FromLayout<TProgressBarOrientation>(const LayoutValue& value) {
+  return EnumFromLayout<TProgressBarOrientation>(value);
+}
