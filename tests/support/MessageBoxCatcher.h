@@ -1,0 +1,49 @@
+// Catches the modal dialog boxes a test's code shows on the current thread.
+//
+// While a MessageBoxCatcher lives, a thread-local CBT hook sees every dialog box
+// ("#32770") the thread activates, records what the user would see in it and
+// answers it at once, so the modal loop returns without anybody at the keyboard.
+// Texts are read with the A functions: the program's texts are code page 1252.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace klangor::test {
+
+struct CaughtBox {
+    std::string caption;
+    std::string text;                  // the message: the box's non-icon Static
+    std::vector<std::string> buttons;  // button captions in the box's order ("&Yes", "&No")
+    bool hasIcon = false;              // a Static with SS_ICON is shown
+    int answer = 0;                    // the command id the catcher answered with
+};
+
+class MessageBoxCatcher {
+public:
+    MessageBoxCatcher();
+    ~MessageBoxCatcher();
+    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
+    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+
+    // Queues the answer for the next box not yet answered (IDYES, IDNO, IDCANCEL...).
+    // Boxes beyond the queued answers get their first button.
+    void answerNext(int commandId);
+
+    const std::vector<CaughtBox>& boxes() const { return boxes_; }
+
+private:
+    static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
+    void catchBox(HWND box);
+
+    HHOOK hook_ = nullptr;
+    MessageBoxCatcher* previous_ = nullptr;
+    std::deque<int> answers_;
+    std::vector<CaughtBox> boxes_;
+    std::vector<HWND> answered_;  // boxes still open that were already answered
+};
+
+}  // namespace klangor::test
