@@ -1,7 +1,8 @@
 #include "components/version/VInfoDownload.h"
 
-#include <urlmon.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <urlmon.h>
 
 #include "components/version/VersionChecker.h"
 
