@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 
 str128& str128::operator=(const std::string& text) {
   FLength = text.size() < Capacity ? text.size() : Capacity;
@@ -12,11 +13,13 @@ str128& str128::operator=(const std::string& text) {
 }
 
 bool TProfile::Read() {
-  // The platform drops trailing blanks of a default, so the single blank
-  // that stands for "no default" reads back as the empty text.
-  const char* fallback = FDefaultValue.empty() ? " " : FDefaultValue.c_str();
+  // Windows drops the blanks at the end of a default, so that "no default",
+  // passed as a single blank, reads back as the empty text. Wine keeps one
+  // blank of a default made only of blanks, so they are dropped here.
+  std::string fallback = FDefaultValue.str();
+  fallback.erase(fallback.find_last_not_of(' ') + 1);
   char buffer[256];
-  const DWORD count = GetPrivateProfileStringA(FCategory.c_str(), FKeyName.c_str(), fallback, buffer,
+  const DWORD count = GetPrivateProfileStringA(FCategory.c_str(), FKeyName.c_str(), fallback.c_str(), buffer,
                                                sizeof(buffer), FIniFileName.c_str());
   FDataString = std::string(buffer);
   return count > 0;

@@ -1,0 +1,275 @@
+// TProfile on real files through the platform's private-profile functions:
+// its 128-character texts, the ready rule, the result and Error rules, and the
+// INI behaviour the write command relies on.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "components/config/Profil.h"
+#include "framework/Text.h"
+#include "tests/support/TempFolder.h"
+
+using klangor::test::TempFolder;
+using klangor::test::withoutBlankLines;
+
+namespace {
+
+const std::string SoundBank =
+    "; KOVEN sound bank\r\n"
+    "[OPTIONS::SOUNDS]\r\n"
+    "NumberChannels=32\r\n"
+    "EnableEQOnCars=False\r\n"
+    "\r\n"
+    "[AMP::SOUNDS]\r\n"
+    "Engine=1.0\r\n"
+    "; gravel and tarmac\r\n"
+    "GravelParticles=1.0\r\n"
+    "Empty=\r\n"
+    "\r\n"
+    "[EQ::CARS]\r\n"
+    "Low=0.8\r\n";
+
+using Lines = std::vector<std::string>;
+
+class ProfileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { folder.writeFile("Audio.ini", SoundBank); }
+
+  // Points the profile at one key of the test's file.
+  void Aim(TProfileAction action, const std::string& category, const std::string& key) {
+    profile.SetAction(action);
+    profile.SetCategory(category);
+    profile.SetKeyName(key);
+    profile.SetIniFileName(folder.pathOf("Audio.ini"));
+  }
+  Lines FileLines() const { return withoutBlankLines(folder.readLines("Audio.ini")); }
+
+  TempFolder folder;
+  TProfile profile{nullptr};
+};
+
+Lines OriginalLines() {
+  TempFolder scratch;
+  scratch.writeFile("a.ini", SoundBank);
+  return withoutBlankLines(scratch.readLines("a.ini"));
+}
+
+// The lines of one section, header excluded.
+Lines SectionLines(const Lines& lines, const std::string& header) {
+  auto start = std::find(lines.begin(), lines.end(), header);
+  if (start == lines.end()) return {};
+  auto end = std::find_if(start + 1, lines.end(), [](const std::string& line) { return line.rfind("[", 0) == 0; });
+  return Lines(start + 1, end);
+}
+
+}  // namespace
+
+TEST(Profile, NewInstanceIsEmptyReadingWithoutError) {
+  TProfile profile(nullptr);
+  for (const std::string& text : {profile.Category(), profile.KeyName(), profile.DefaultValue(),
+                                  profile.DataString(), profile.IniFileName()})
+    EXPECT_EQ(text, "");
+  EXPECT_EQ(profile.Action(), paRead);
+  EXPECT_EQ(profile.Error(), 0);
+}
+
+TEST(Profile, EveryTextKeepsItsFirst128Characters) {
+  struct Text {
+    const char* name;
+    void (TProfile::*set)(const std::string&);
+    std::string (TProfile::*get)() const;
+  };
+  const Text texts[] = {{"Category", &TProfile::SetCategory, &TProfile::Category},
+                        {"KeyName", &TProfile::SetKeyName, &TProfile::KeyName},
+                        {"DefaultValue", &TProfile::SetDefaultValue, &TProfile::DefaultValue},
+                        {"DataString", &TProfile::SetDataString, &TProfile::DataString},
+                        {"IniFileName", &TProfile::SetIniFileName, &TProfile::IniFileName}};
+  std::string long129;
+  for (int i = 0; i < 129; ++i) long129 += static_cast<char>('a' + i % 26);
+  long129[5] = '\xE9';
+  for (const Text& text : texts) {
+    TProfile profile(nullptr);
+    for (const std::string& value : {std::string("short"), long129.substr(0, 128), long129, long129 + long129}) {
+      (profile.*text.set)(value);
+      EXPECT_EQ((profile.*text.get)(), value.substr(0, 128)) << text.name << " given " << value.size();
+    }
+    (profile.*text.set)("");
+    EXPECT_EQ((profile.*text.get)(), "") << text.name;
+  }
+}
+
+TEST_F(ProfileTest, ReadsFollowTheResultRules) {
+  struct Case {
+    const char* category;
+    const char* key;
+    std::string defaultValue;
+    std::string expected;
+    bool succeeds;
+  };
+  const std::string value200(200, 'v');
+  folder.writeFile("Audio.ini", SoundBank + "[Long]\r\nValue=" + value200 + "\r\n");
+  const Case cases[] = {
+      {"AMP::SOUNDS", "Engine", "", "1.0", true},
+      {"amp::sounds", "ENGINE", "", "1.0", true},       // names match regardless of case
+      {"Long", "Value", "", value200.substr(0, 128), true},
+      {"AMP::SOUNDS", "Missing", "", "", false},        // the blank default reads back empty
+      {"AMP::SOUNDS", "Missing", "   ", "", false},
+      {"AMP::SOUNDS", "Missing", "x", "x", true},
+      {"AMP::SOUNDS", "Missing", "x  ", "x", true},     // a default loses its blanks at the end
+      {"NoSection", "Engine", "d", "d", true},
+      {"AMP::SOUNDS", "Empty", "", "", false},          // an empty value counts as nothing read
+      {"AMP::SOUNDS", "Empty", "x", "", false},
+  };
+  for (const Case& c : cases) {
+    Aim(paRead, c.category, c.key);
+    profile.SetDefaultValue(c.defaultValue);
+    profile.SetDataString("stale");
+    EXPECT_EQ(profile.Execute(), c.succeeds) << c.category << "/" << c.key;
+    EXPECT_EQ(profile.Error(), c.succeeds ? 0 : 1) << c.category << "/" << c.key;
+    EXPECT_EQ(profile.DataString(), c.expected) << c.category << "/" << c.key;
+  }
+}
+
+TEST_F(ProfileTest, ReadOfAMissingFileGivesTheDefault) {
+  Aim(paRead, "AMP::SOUNDS", "Engine");
+  profile.SetIniFileName(folder.pathOf("absent.ini"));
+  profile.SetDefaultValue("0.5");
+  EXPECT_TRUE(profile.Execute());
+  EXPECT_EQ(profile.DataString(), "0.5");
+}
+
+TEST_F(ProfileTest, NothingHappensUntilSectionKeyAndFileAreNamed) {
+  struct Case {
+    const char* missing;
+    void (TProfile::*clear)(const std::string&);
+  };
+  const Case cases[] = {{"Category", &TProfile::SetCategory},
+                        {"KeyName", &TProfile::SetKeyName},
+                        {"IniFileName", &TProfile::SetIniFileName}};
+  const std::string before = folder.readFile("Audio.ini");
+  for (TProfileAction action : {paRead, paWrite})
+    for (const Case& c : cases) {
+      Aim(action, "AMP::SOUNDS", "Engine");
+      profile.SetDefaultValue("d");
+      profile.SetDataString("0.3");
+      (profile.*c.clear)("");
+      EXPECT_FALSE(profile.Execute()) << c.missing;
+      EXPECT_EQ(profile.Error(), 1) << c.missing;
+      EXPECT_EQ(profile.DataString(), "0.3") << c.missing;
+      EXPECT_EQ(folder.readFile("Audio.ini"), before) << c.missing;
+    }
+  // A file name without folder would have gone to the Windows folder.
+  EXPECT_FALSE(folder.exists("AMP::SOUNDS"));
+}
+
+TEST_F(ProfileTest, WriteReplacesTheValueInPlaceAndKeepsEveryOtherLine) {
+  struct Case {
+    const char* category;
+    const char* key;
+    const char* value;
+    const char* header;    // the section the value must end up in
+    const char* replaced;  // the line the write replaces, or null when it adds one
+  };
+  const Case cases[] = {
+      {"AMP::SOUNDS", "Engine", "0.8", "[AMP::SOUNDS]", "Engine=1.0"},
+      {"amp::sounds", "engine", "0.8", "[AMP::SOUNDS]", "Engine=1.0"},
+      {"OPTIONS::SOUNDS", "NumberChannels", "0", "[OPTIONS::SOUNDS]", "NumberChannels=32"},
+      {"AMP::SOUNDS", "Rain", "0.5", "[AMP::SOUNDS]", nullptr},
+      {"AMP::SOUNDS", "Engine", "", "[AMP::SOUNDS]", "Engine=1.0"},
+  };
+  for (const Case& c : cases) {
+    folder.writeFile("Audio.ini", SoundBank);
+    Aim(paWrite, c.category, c.key);
+    profile.SetDataString(c.value);
+    EXPECT_TRUE(profile.Execute()) << c.key;
+    EXPECT_EQ(profile.Error(), 0);
+
+    Lines after = FileLines();
+    const Lines section = SectionLines(after, c.header);
+    auto written = std::find_if(section.begin(), section.end(), [&](const std::string& line) {
+      return Text::SameText(line.substr(0, line.find('=')), c.key);
+    });
+    ASSERT_NE(written, section.end()) << c.key << " not in " << c.header;
+    EXPECT_EQ(written->substr(written->find('=') + 1), c.value) << c.key;
+    // Every other line is there, in its order.
+    const std::string writtenLine = *written;
+    after.erase(std::find(after.begin(), after.end(), writtenLine));
+    Lines expected = OriginalLines();
+    if (c.replaced) expected.erase(std::find(expected.begin(), expected.end(), std::string(c.replaced)));
+    EXPECT_EQ(after, expected) << c.key;
+  }
+}
+
+TEST_F(ProfileTest, EmptyValueIsWrittenNotDeleted) {
+  Aim(paWrite, "AMP::SOUNDS", "Engine");
+  profile.SetDataString("");
+  ASSERT_TRUE(profile.Execute());
+  EXPECT_EQ(SectionLines(FileLines(), "[AMP::SOUNDS]")[0], "Engine=");
+  // Read back: present, empty, which a read counts as nothing.
+  Aim(paRead, "AMP::SOUNDS", "Engine");
+  profile.SetDefaultValue("gone");
+  EXPECT_FALSE(profile.Execute());
+  EXPECT_EQ(profile.DataString(), "");
+}
+
+TEST_F(ProfileTest, MissingSectionIsAddedWithItsKey) {
+  Aim(paWrite, "NEW::SECTION", "Key");
+  profile.SetDataString("v");
+  ASSERT_TRUE(profile.Execute());
+  const Lines after = FileLines();
+  EXPECT_EQ(SectionLines(after, "[NEW::SECTION]"), Lines{"Key=v"});
+  Lines before = after;
+  before.erase(std::find(before.begin(), before.end(), "[NEW::SECTION]"));
+  before.erase(std::find(before.begin(), before.end(), "Key=v"));
+  EXPECT_EQ(before, OriginalLines());
+}
+
+TEST_F(ProfileTest, MissingFileIsCreatedInAnExistingFolder) {
+  Aim(paWrite, "AMP::SOUNDS", "Engine");
+  profile.SetIniFileName(folder.pathOf("new.ini"));
+  profile.SetDataString("0.8");
+  ASSERT_TRUE(profile.Execute());
+  EXPECT_EQ(withoutBlankLines(folder.readLines("new.ini")), (Lines{"[AMP::SOUNDS]", "Engine=0.8"}));
+  Aim(paRead, "AMP::SOUNDS", "Engine");
+  profile.SetIniFileName(folder.pathOf("new.ini"));
+  EXPECT_TRUE(profile.Execute());
+  EXPECT_EQ(profile.DataString(), "0.8");
+}
+
+TEST_F(ProfileTest, WriteThatCannotBeDoneFailsAndLeavesTheFile) {
+  Aim(paWrite, "AMP::SOUNDS", "Engine");
+  profile.SetDataString("0.8");
+  profile.SetIniFileName(folder.pathOf("NoFolder\\Audio.ini"));
+  EXPECT_FALSE(profile.Execute());
+  EXPECT_EQ(profile.Error(), 1);
+  EXPECT_FALSE(folder.exists("NoFolder"));
+
+  // The running game holds its sound banks open without write sharing.
+  const std::string before = folder.readFile("Audio.ini");
+  HANDLE held = CreateFileA(folder.pathOf("Audio.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  profile.SetIniFileName(folder.pathOf("Audio.ini"));
+  EXPECT_FALSE(profile.Execute());
+  EXPECT_EQ(profile.Error(), 1);
+  CloseHandle(held);
+  EXPECT_EQ(folder.readFile("Audio.ini"), before);
+
+  // The next successful call clears the error.
+  EXPECT_TRUE(profile.Execute());
+  EXPECT_EQ(profile.Error(), 0);
+}
+
+TEST_F(ProfileTest, FileNameLongerThan128CharactersIsCut) {
+  // Why the write command refuses such paths: the value lands in another file.
+  const std::string name = folder.pathOf(std::string(140 - folder.path().size(), 'n') + ".ini");
+  ASSERT_GT(name.size(), 128u);
+  Aim(paWrite, "AMP::SOUNDS", "Engine");
+  profile.SetIniFileName(name);
+  profile.SetDataString("0.8");
+  EXPECT_TRUE(profile.Execute());
+  EXPECT_EQ(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA(name.substr(0, 128).c_str()), INVALID_FILE_ATTRIBUTES);
+}
