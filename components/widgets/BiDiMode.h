@@ -1,0 +1,22 @@
+// The reading direction a control asks for; right-to-left reading mirrors
+// where the check list puts its glyph column and how captions are drawn.
+#pragma once
+
+#include <array>
+
+#include "framework/Published.h"
+
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+
+template <>
+struct EnumNames<TBiDiMode> {
+  static constexpr std::array names{"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                                    "bdRightToLeftReadingOnly"};
+};
+
+template <>
+inline TBiDiMode FromLayout<TBiDiMode>(const LayoutValue& v) {
+  return EnumFromLayout<TBiDiMode>(v);
+}
+
+inline bool UseRightToLeftReading(TBiDiMode mode) { return mode != bdLeftToRight; }

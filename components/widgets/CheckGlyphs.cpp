@@ -1,0 +1,80 @@
+#include "components/widgets/CheckGlyphs.h"
+
+#include "components/widgets/LMDApplication.h"
+#include "components/widgets/VisualStyles.h"
+
+namespace {
+
+// Parts and states of the theme class "BUTTON".
+constexpr int CheckBoxPart = 3, RadioButtonPart = 2;
+constexpr int ThemeStates[] = {1, 5, 9};  // unticked, ticked, mixed: the normal looks
+
+RECT CentredGlyph(const RECT& cell, SIZE glyph) {
+  const int left = cell.left + (cell.right - cell.left - glyph.cx) / 2;
+  const int top = cell.top + (cell.bottom - cell.top - glyph.cy) / 2;
+  return {left, top, left + glyph.cx, top + glyph.cy};
+}
+
+void DrawCustomGlyph(HDC dc, const RECT& glyph, const TCheckGlyphLook& look) {
+  const TLMDApplication& settings = TLMDApplication::Instance();
+  TBitmap& cells = *settings.CustomCheckBitmap();
+  const SIZE size = settings.CustomGlyphSize();
+  const int cell = 2 * look.State + (look.Enabled ? 0 : 1);
+  TransparentBlt(dc, glyph.left, glyph.top, size.cx, size.cy, cells.Canvas().Handle(), cell * size.cx, 0, size.cx,
+                 size.cy, ColorToRGB(settings.CustomCheckTransparentColor()));
+}
+
+// A flat check box is the classic sunken box without its 3-D edge: the outer
+// two-pixel ring is clipped away and a thin shadow-coloured square drawn
+// instead.
+void DrawFlatCheckBox(TCanvas& canvas, RECT glyph, UINT flags) {
+  const HDC dc = canvas.Handle();
+  HRGN saved = CreateRectRgn(0, 0, 0, 0);
+  const bool hadClip = GetClipRgn(dc, saved) == 1;
+  IntersectClipRect(dc, glyph.left + 2, glyph.top + 2, glyph.right - 2, glyph.bottom - 2);
+  DrawFrameControl(dc, &glyph, DFC_BUTTON, flags);
+  SelectClipRgn(dc, hadClip ? saved : nullptr);
+  DeleteObject(saved);
+
+  const TBrushStyle brushStyle = canvas.Brush().Style;
+  const TColor brushColor = canvas.Brush().Color, penColor = canvas.Pen().Color;
+  canvas.Brush().Style = bsClear;
+  canvas.Pen().Color = clBtnShadow;
+  canvas.Rectangle({glyph.left + 1, glyph.top + 1, glyph.right - 1, glyph.bottom - 1});
+  canvas.Brush().Style = brushStyle;
+  canvas.Brush().Color = brushColor;
+  canvas.Pen().Color = penColor;
+}
+
+}  // namespace
+
+SIZE CheckGlyphSize(bool btnDefault) {
+  const TLMDApplication& settings = TLMDApplication::Instance();
+  return btnDefault ? settings.StandardGlyphSize() : settings.CustomGlyphSize();
+}
+
+UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
+  UINT flags = mode == blRadioButton ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
+  if (state == csChecked) flags |= DFCS_CHECKED;
+  if (state == csGrayed) flags = DFCS_BUTTON3STATE | DFCS_CHECKED;
+  if (!enabled) flags |= DFCS_INACTIVE;
+  return flags;
+}
+
+void DrawCheckGlyph(TCanvas& canvas, HWND window, const RECT& cell, const TCheckGlyphLook& look) {
+  RECT glyph = CentredGlyph(cell, CheckGlyphSize(look.BtnDefault));
+  const TLMDApplication& settings = TLMDApplication::Instance();
+  if (!look.BtnDefault && settings.CustomCheckBitmap()) {
+    DrawCustomGlyph(canvas.Handle(), glyph, look);
+    return;
+  }
+  if (look.CtlXP && settings.ThemesAvailable()) {
+    const int part = look.Mode == blRadioButton ? RadioButtonPart : CheckBoxPart;
+    TVisualStyles::Instance().DrawPart(window, L"BUTTON", canvas.Handle(), part, ThemeStates[look.State], glyph);
+    return;
+  }
+  UINT flags = ClassicGlyphFlags(look.Mode, look.State, look.Enabled);
+  if (look.BtnFlat && look.Mode == blRadioButton) flags |= DFCS_FLAT;
+  if (look.BtnFlat && look.Mode != blRadioButton) DrawFlatCheckBox(canvas, glyph, flags);
+  else DrawFrameControl(canvas.Handle(), &glyph, DFC_BUTTON, flags);
+}

@@ -1,0 +1,43 @@
+// The check glyphs of the check list: the custom bitmap's cells, the themed
+// check box or radio button, or the classic frame controls (flat or 3-D).
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "framework/Graphics.h"
+
+enum TLMDButtonListMode { blCheckBox, blCheckBox3State, blRadioButton };
+
+template <>
+struct EnumNames<TLMDButtonListMode> {
+  static constexpr std::array names{"blCheckBox", "blCheckBox3State", "blRadioButton"};
+};
+template <>
+inline TLMDButtonListMode FromLayout<TLMDButtonListMode>(const LayoutValue& v) {
+  return EnumFromLayout<TLMDButtonListMode>(v);
+}
+
+// Item check states.
+constexpr uint8_t csUnchecked = 0, csChecked = 1, csGrayed = 2;
+
+struct TCheckGlyphLook {
+  bool CtlXP = true;
+  bool BtnDefault = true;
+  bool BtnFlat = true;
+  bool Enabled = true;
+  TLMDButtonListMode Mode = blCheckBox;
+  uint8_t State = csUnchecked;
+};
+
+// The standard glyph size, or the custom bitmap's cell size (0 x 0 without one).
+SIZE CheckGlyphSize(bool btnDefault);
+
+// Draws the glyph centred in the cell; the themed look is taken for the
+// given window.
+void DrawCheckGlyph(TCanvas& canvas, HWND window, const RECT& cell, const TCheckGlyphLook& look);
+
+// The frame-control flags of the classic glyph.
+UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled);

@@ -1,0 +1,43 @@
+#include "components/widgets/LMDApplication.h"
+
+#include "components/widgets/VisualStyles.h"
+
+namespace {
+
+// OBM_CHECKBOXES without defining OEMRESOURCE for the whole program.
+constexpr int CheckBoxesBitmap = 32759;
+
+SIZE SystemCheckGlyphSize() {
+  HBITMAP checks = LoadBitmapW(nullptr, MAKEINTRESOURCEW(CheckBoxesBitmap));
+  BITMAP info{};
+  SIZE size{13, 13};  // the classic size, should the system lack the bitmap
+  if (checks && GetObjectW(checks, sizeof(info), &info)) size = {info.bmWidth / 4, info.bmHeight / 3};
+  if (checks) DeleteObject(checks);
+  return size;
+}
+
+}  // namespace
+
+TLMDApplication& TLMDApplication::Instance() {
+  static TLMDApplication instance;
+  return instance;
+}
+
+TLMDApplication::TLMDApplication() : FStandardGlyph(SystemCheckGlyphSize()) {}
+
+void TLMDApplication::SetCustomCheckBitmap(const TBitmap* bitmap, TColor transparentColor) {
+  FTransparentColor = transparentColor;
+  if (!bitmap || bitmap->Empty()) {
+    FCustomCheck.reset();
+    return;
+  }
+  FCustomCheck = std::make_unique<TBitmap>();
+  FCustomCheck->Assign(*bitmap);
+}
+
+SIZE TLMDApplication::CustomGlyphSize() const {
+  if (!FCustomCheck) return {0, 0};
+  return {FCustomCheck->Width() / 6, FCustomCheck->Height()};
+}
+
+bool TLMDApplication::ThemesAvailable() const { return FUseXPThemes && TVisualStyles::Instance().Active(); }

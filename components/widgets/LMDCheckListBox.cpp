@@ -1,0 +1,336 @@
+#include "components/widgets/LMDCheckListBox.h"
+
+#include <windowsx.h>
+
+#include "components/widgets/LMDApplication.h"
+#include "components/widgets/VisualStyles.h"
+
+namespace {
+
+// The state after a user's toggle, by mode.
+uint8_t ToggledState(TLMDButtonListMode mode, uint8_t old, bool allowUnselect) {
+  switch (mode) {
+    case blCheckBox3State:
+      return old == csUnchecked ? csGrayed : old == csChecked ? csUnchecked : csChecked;
+    case blRadioButton:
+      return old == csChecked && allowUnselect ? csUnchecked : csChecked;
+    default:
+      return old == csChecked ? csUnchecked : csChecked;
+  }
+}
+
+bool IsLeftPress(UINT msg) { return msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK; }
+
+bool IsButtonPress(UINT msg) {
+  return IsLeftPress(msg) || msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDOWN ||
+         msg == WM_MBUTTONDBLCLK;
+}
+
+// Theme class "EDIT", part 1; its state bits combine.
+constexpr int EditBorderPart = 1;
+constexpr int BorderNormal = 1, BorderFocused = 5, BorderHot = 2, BorderDisabled = 4;
+
+}  // namespace
+
+TLMDImageBoxOptions::TLMDImageBoxOptions(std::initializer_list<TLMDImageBoxOption> options) {
+  for (TLMDImageBoxOption option : options) Include(option);
+}
+
+template <>
+TLMDImageBoxOptions FromLayout<TLMDImageBoxOptions>(const LayoutValue& value) {
+  if (value.kind != LayoutValue::Kind::Set) value.Fail("a set of image box options");
+  TLMDImageBoxOptions options;
+  for (const std::string& item : value.items) {
+    if (item == "lboImageListOrder") options.Include(lboImageListOrder);
+    else if (item == "lboCheckImageNr") options.Include(lboCheckImageNr);
+    else value.Fail("an image box option");
+  }
+  return options;
+}
+
+TLMDCustomCheckListBox::TLMDCustomCheckListBox(TComponent* owner) : TLMDCustomListBox(owner) {
+  FLayout.OnChange = [this] { Invalidate(); };
+}
+
+// The window goes while this object is whole, so that its destruction frees
+// the records here.
+TLMDCustomCheckListBox::~TLMDCustomCheckListBox() { DestroyHandle(); }
+
+// ---- records
+
+TLMDButtonListData* TLMDCustomCheckListBox::Record(int index) const {
+  return reinterpret_cast<TLMDButtonListData*>(ItemDataSlot(index));
+}
+
+TLMDButtonListData& TLMDCustomCheckListBox::RecordForWrite(int index) {
+  TLMDButtonListData* record = Record(index);
+  if (record) return *record;
+  auto created = std::make_unique<TLMDButtonListData>();
+  record = created.get();
+  FRecords.emplace(record, std::move(created));
+  SetItemDataSlot(index, reinterpret_cast<LPARAM>(record));
+  return *record;
+}
+
+void TLMDCustomCheckListBox::FreeRecord(TLMDButtonListData* record) { FRecords.erase(record); }
+
+void TLMDCustomCheckListBox::FreeAllRecords() { FRecords.clear(); }
+
+void TLMDCustomCheckListBox::ItemDeleting(int index) {
+  if (TLMDButtonListData* record = Record(index)) {
+    SetItemDataSlot(index, 0);
+    FreeRecord(record);
+  }
+}
+
+void TLMDCustomCheckListBox::ItemsClearing() { FreeAllRecords(); }
+
+int32_t TLMDCustomCheckListBox::ItemData(int index) const {
+  const TLMDButtonListData* record = Record(index);
+  return record ? record->Data : 0;
+}
+
+// While the window is being re-created, each item's data write also gives
+// the item back the check it had.
+void TLMDCustomCheckListBox::SetItemData(int index, int32_t data) {
+  TLMDButtonListData& record = RecordForWrite(index);
+  record.Data = data;
+  if (FNextSavedCheck >= FSavedChecks.size()) return;
+  record.State = FSavedChecks[FNextSavedCheck].State;
+  record.Disabled = FSavedChecks[FNextSavedCheck].Disabled;
+  ++FNextSavedCheck;
+}
+
+void TLMDCustomCheckListBox::DestroyWnd() {
+  FSavedChecks.clear();
+  const int count = Count();
+  for (int i = 0; i < count; ++i) FSavedChecks.push_back({ItemState(i), !ItemEnabled(i)});
+  TLMDCustomListBox::DestroyWnd();
+}
+
+void TLMDCustomCheckListBox::InitializeWnd() {
+  FNextSavedCheck = 0;
+  TLMDCustomListBox::InitializeWnd();
+  FSavedChecks.clear();
+  FNextSavedCheck = 0;
+}
+
+// ---- check states
+
+uint8_t TLMDCustomCheckListBox::ItemState(int index) const {
+  const TLMDButtonListData* record = Record(index);
+  return record ? record->State : csUnchecked;
+}
+
+void TLMDCustomCheckListBox::SetItemState(int index, uint8_t state) {
+  if (state > csGrayed || state == ItemState(index)) return;
+  RecordForWrite(index).State = state;
+  InvalidateCheck(index);
+}
+
+bool TLMDCustomCheckListBox::Checked(int index) const { return ItemState(index) == csChecked; }
+
+// A grayed item already reads as not ticked, so unticking leaves it grayed.
+void TLMDCustomCheckListBox::SetChecked(int index, bool checked) {
+  if (checked == Checked(index)) return;
+  RecordForWrite(index).State = checked ? csChecked : csUnchecked;
+  InvalidateCheck(index);
+}
+
+bool TLMDCustomCheckListBox::ItemEnabled(int index) const {
+  const TLMDButtonListData* record = Record(index);
+  return !record || !record->Disabled;
+}
+
+void TLMDCustomCheckListBox::SetItemEnabled(int index, bool enabled) {
+  if (enabled == ItemEnabled(index)) return;
+  RecordForWrite(index).Disabled = !enabled;
+  const RECT item = ItemRect(index);
+  InvalidateRect(Handle(), &item, TRUE);
+}
+
+void TLMDCustomCheckListBox::CheckAll(bool Uncheck) {
+  if (FBtnMode == blRadioButton) return;
+  const int count = Count();
+  for (int i = 0; i < count; ++i) SetChecked(i, !Uncheck);
+}
+
+void TLMDCustomCheckListBox::ToggleCheck(int index) {
+  if (index < 0 || index >= Count() || !ItemEnabled(index)) return;
+  const uint8_t old = ItemState(index);
+  if (FBtnMode == blRadioButton) {
+    const int count = Count();
+    for (int i = 0; i < count; ++i) SetItemState(i, csUnchecked);
+  }
+  SetItemState(index, ToggledState(FBtnMode, old, FBtnAllowUnselect));
+  ClickCheck();
+}
+
+int TLMDCustomCheckListBox::CheckColumnWidth() const { return FBtnGap + CheckGlyphSize(FBtnDefault).cx + 2; }
+
+// Only the glyph column is invalidated and painted at once, so that a burst
+// of changes such as CheckAll shows each glyph as it changes.
+void TLMDCustomCheckListBox::InvalidateCheck(int index) {
+  if (!HandleAllocated()) return;
+  RECT column = ItemRect(index);
+  if (RightToLeft()) column.left = column.right - CheckColumnWidth();
+  else column.right = column.left + CheckColumnWidth();
+  InvalidateRect(Handle(), &column, TRUE);
+  UpdateWindow(Handle());
+}
+
+// ---- user input
+
+bool TLMDCustomCheckListBox::InCheckColumn(int x, const RECT& item) const {
+  if (!RightToLeft()) return x - item.left < CheckColumnWidth();
+  const int offset = x - (item.right - CheckColumnWidth());
+  return offset > 0 && offset < CheckColumnWidth();
+}
+
+void TLMDCustomCheckListBox::ClickAt(int x, int y) {
+  const LRESULT hit = SendList(LB_ITEMFROMPOINT, 0, MAKELPARAM(x, y));
+  const int index = LOWORD(hit);
+  if (HIWORD(hit) != 0 || index >= Count() || !ItemEnabled(index)) return;
+  const RECT item = ItemRect(index);
+  if (!PtInRect(&item, POINT{x, y})) return;
+  if (!FSelectByClick && !InCheckColumn(x, item)) return;
+  ToggleCheck(index);
+}
+
+void TLMDCustomCheckListBox::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_CHAR:
+      TLMDCustomListBox::WndProc(message);
+      if (!FReadOnly && message.WParam == ' ') ToggleCheck(ItemIndex());
+      return;
+    case WM_DESTROY:
+      FreeAllRecords();
+      break;
+    case WM_NCPAINT:
+      TLMDCustomListBox::WndProc(message);
+      if (ThemedLook()) PaintThemedBorder();
+      return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      TLMDCustomListBox::WndProc(message);
+      RedrawBorder();
+      return;
+    default:
+      if (!IsButtonPress(message.Msg)) break;
+      TLMDCustomListBox::WndProc(message);
+      if (IsLeftPress(message.Msg) && !FReadOnly) ClickAt(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+      return;
+  }
+  TLMDCustomListBox::WndProc(message);
+}
+
+// ---- themed border
+
+bool TLMDCustomCheckListBox::ThemedLook() const { return FCtlXP && TLMDApplication::Instance().ThemesAvailable(); }
+
+// Themed, the list has a plain one-pixel border that the theme paints over.
+void TLMDCustomCheckListBox::CreateParams(TCreateParams& params) {
+  TLMDCustomListBox::CreateParams(params);
+  if (!ThemedLook() || !(params.ExStyle & WS_EX_CLIENTEDGE)) return;
+  params.ExStyle &= ~WS_EX_CLIENTEDGE;
+  params.Style |= WS_BORDER;
+}
+
+void TLMDCustomCheckListBox::PaintThemedBorder() {
+  HWND window = Handle();
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  OffsetRect(&bounds, -bounds.left, -bounds.top);
+  HDC dc = GetWindowDC(window);
+  ExcludeClipRect(dc, bounds.left + 1, bounds.top + 1, bounds.right - 1, bounds.bottom - 1);
+  int state = BorderNormal;
+  if (Focused()) state |= BorderFocused;
+  if (FMouseInside) state |= BorderHot;
+  if (!Enabled()) state |= BorderDisabled;
+  TVisualStyles::Instance().DrawPart(window, L"EDIT", dc, EditBorderPart, state, bounds);
+  ReleaseDC(window, dc);
+}
+
+void TLMDCustomCheckListBox::RedrawBorder() {
+  if (HandleAllocated() && ThemedLook()) PaintThemedBorder();
+}
+
+void TLMDCustomCheckListBox::MouseEnter() { RedrawBorder(); }
+
+void TLMDCustomCheckListBox::MouseLeave() { RedrawBorder(); }
+
+// ---- drawing
+
+RECT TLMDCustomCheckListBox::TextArea(const RECT& item) const {
+  RECT area = item;
+  if (RightToLeft()) area.right -= CheckColumnWidth();
+  else area.left += CheckColumnWidth();
+  return area;
+}
+
+std::string TLMDCustomCheckListBox::DisplayText(int index) const {
+  std::string text = Items(index);
+  if (FOptions.Contains(lboCheckImageNr)) text = text.substr(0, text.find(FDelimiter));
+  return text;
+}
+
+void TLMDCustomCheckListBox::DrawItem(TCanvas& canvas, int index, const RECT& area, UINT) {
+  const int column = CheckColumnWidth();
+  const RECT cell = RightToLeft() ? RECT{area.right, area.top, area.right + column, area.bottom}
+                                  : RECT{area.left - column, area.top, area.left, area.bottom};
+  const bool enabled = Enabled() && ItemEnabled(index);
+  DrawCheckGlyph(canvas, Handle(), cell, {FCtlXP, FBtnDefault, FBtnFlat, enabled, FBtnMode, ItemState(index)});
+  if (!enabled) canvas.Font().SetColor(clGrayText);
+  const RECT text{area.left + FMargin, area.top, area.right - FMargin, area.bottom - 1};
+  DrawItemText(canvas, text, DisplayText(index), FLayout.Alignment(), RightToLeft());
+}
+
+// ---- properties
+
+void TLMDCustomCheckListBox::SetBtnMode(TLMDButtonListMode mode) {
+  if (mode == FBtnMode) return;
+  FBtnMode = mode;
+  Invalidate();
+}
+
+void TLMDCustomCheckListBox::SetBtnFlat(bool flat) {
+  if (flat == FBtnFlat) return;
+  FBtnFlat = flat;
+  Repaint();
+}
+
+void TLMDCustomCheckListBox::SetBtnDefault(bool standard) {
+  if (standard == FBtnDefault) return;
+  FBtnDefault = standard;
+  Repaint();
+}
+
+void TLMDCustomCheckListBox::SetBtnGap(uint8_t gap) {
+  if (gap == FBtnGap) return;
+  FBtnGap = gap;
+  Repaint();
+}
+
+void TLMDCustomCheckListBox::SetCtlXP(bool ctlXP) {
+  if (ctlXP == FCtlXP) return;
+  FCtlXP = ctlXP;
+  RecreateWnd();
+}
+
+void TLMDCustomCheckListBox::SetMargin(uint8_t margin) {
+  if (margin == FMargin) return;
+  FMargin = margin;
+  Invalidate();
+}
+
+void TLMDCustomCheckListBox::SetDelimiter(char delimiter) {
+  if (delimiter == FDelimiter) return;
+  FDelimiter = delimiter;
+  Invalidate();
+}
+
+void TLMDCustomCheckListBox::SetOptions(TLMDImageBoxOptions options) {
+  if (options == FOptions) return;
+  FOptions = options;
+  Invalidate();
+}

@@ -1,0 +1,151 @@
+// TLMDCheckListBox: the owner-drawn list with a check glyph in front of each
+// item. Each item's native data slot points to the item's record (its check
+// state, disabled flag and the caller's data), owned by the list; the user
+// toggles an item with a left click on its glyph or with the space bar.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "components/widgets/CheckGlyphs.h"
+#include "components/widgets/LMDItemLayout.h"
+#include "components/widgets/LMDListBox.h"
+
+struct TLMDButtonListData {
+  int32_t Data = 0;
+  uint8_t State = csUnchecked;
+  bool Disabled = false;
+};
+
+enum TLMDImageBoxOption { lboImageListOrder, lboCheckImageNr };
+
+// A set of TLMDImageBoxOption.
+class TLMDImageBoxOptions {
+ public:
+  TLMDImageBoxOptions() = default;
+  TLMDImageBoxOptions(std::initializer_list<TLMDImageBoxOption> options);
+  bool Contains(TLMDImageBoxOption option) const { return FBits & (1u << option); }
+  void Include(TLMDImageBoxOption option) { FBits |= 1u << option; }
+  bool operator==(const TLMDImageBoxOptions& other) const { return FBits == other.FBits; }
+
+ private:
+  unsigned FBits = 0;
+};
+
+template <>
+TLMDImageBoxOptions FromLayout<TLMDImageBoxOptions>(const LayoutValue& value);
+
+class TLMDCustomCheckListBox : public TLMDCustomListBox {
+ public:
+  explicit TLMDCustomCheckListBox(TComponent* owner);
+  ~TLMDCustomCheckListBox() override;
+
+  // True exactly when the item is ticked (state 1).
+  bool Checked(int index) const;
+  void SetChecked(int index, bool checked);
+  // 0 unticked, 1 ticked, 2 grayed.
+  uint8_t ItemState(int index) const;
+  void SetItemState(int index, uint8_t state);
+  bool ItemEnabled(int index) const;
+  void SetItemEnabled(int index, bool enabled);
+  int32_t ItemData(int index) const override;
+  void SetItemData(int index, int32_t data) override;
+
+  // Ticks every item (Uncheck false) or unticks every item (Uncheck true).
+  void CheckAll(bool Uncheck);
+  // The user's toggle of one item, by the mode's state table.
+  void ToggleCheck(int index);
+  // Repaints the item's glyph at once.
+  void InvalidateCheck(int index);
+  int CheckColumnWidth() const;
+  // The records the list holds, one per item that has one.
+  int RecordCount() const { return static_cast<int>(FRecords.size()); }
+
+  TLMDButtonListMode BtnMode() const { return FBtnMode; }
+  void SetBtnMode(TLMDButtonListMode mode);
+  bool BtnFlat() const { return FBtnFlat; }
+  void SetBtnFlat(bool flat);
+  bool BtnDefault() const { return FBtnDefault; }
+  void SetBtnDefault(bool standard);
+  uint8_t BtnGap() const { return FBtnGap; }
+  void SetBtnGap(uint8_t gap);
+  bool BtnAllowUnselect() const { return FBtnAllowUnselect; }
+  void SetBtnAllowUnselect(bool allow) { FBtnAllowUnselect = allow; }
+  bool SelectByClick() const { return FSelectByClick; }
+  void SetSelectByClick(bool selectByClick) { FSelectByClick = selectByClick; }
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool readOnly) { FReadOnly = readOnly; }
+  bool CtlXP() const { return FCtlXP; }
+  void SetCtlXP(bool ctlXP);
+  uint8_t Margin() const { return FMargin; }
+  void SetMargin(uint8_t margin);
+  char Delimiter() const { return FDelimiter; }
+  void SetDelimiter(char delimiter);
+  TLMDImageBoxOptions Options() const { return FOptions; }
+  void SetOptions(TLMDImageBoxOptions options);
+  TLMDLayout& Layout() { return FLayout; }
+
+  TNotifyEvent OnClickCheck;
+  void SetOnClickCheck(TNotifyEvent handler) { OnClickCheck = std::move(handler); }
+
+  // The text shown for an item: with lboCheckImageNr, the part before the
+  // first delimiter.
+  std::string DisplayText(int index) const;
+
+ protected:
+  void ClickCheck() { Raise(OnClickCheck, this); }
+  RECT TextArea(const RECT& item) const override;
+  void DrawItem(TCanvas& canvas, int index, const RECT& area, UINT state) override;
+  void ItemDeleting(int index) override;
+  void ItemsClearing() override;
+  void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
+  void DestroyWnd() override;
+  void WndProc(TMessage& message) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+
+ private:
+  TLMDButtonListData* Record(int index) const;
+  TLMDButtonListData& RecordForWrite(int index);
+  void FreeRecord(TLMDButtonListData* record);
+  void FreeAllRecords();
+  bool ThemedLook() const;
+  void ClickAt(int x, int y);
+  bool InCheckColumn(int x, const RECT& item) const;
+  void PaintThemedBorder();
+  void RedrawBorder();
+
+  // Check state and disabled flag of one item, kept while the native window
+  // is re-created.
+  struct TSavedCheck {
+    uint8_t State;
+    bool Disabled;
+  };
+
+  std::unordered_map<TLMDButtonListData*, std::unique_ptr<TLMDButtonListData>> FRecords;
+  std::vector<TSavedCheck> FSavedChecks;
+  size_t FNextSavedCheck = 0;
+  TLMDButtonListMode FBtnMode = blCheckBox;
+  bool FBtnFlat = true;
+  bool FBtnDefault = true;
+  uint8_t FBtnGap = 0;
+  bool FBtnAllowUnselect = false;
+  bool FSelectByClick = false;
+  bool FReadOnly = false;
+  bool FCtlXP = true;
+  uint8_t FMargin = 1;
+  char FDelimiter = '|';
+  TLMDImageBoxOptions FOptions{lboImageListOrder, lboCheckImageNr};
+  TLMDLayout FLayout;
+};
+
+class TLMDCheckListBox : public TLMDCustomCheckListBox {
+ public:
+  using TLMDCustomCheckListBox::TLMDCustomCheckListBox;
+
+  const PropertyTable& Published() const override;
+  static const PropertyTable& PublishedTable();
+};

@@ -1,0 +1,42 @@
+#include "components/widgets/VisualStyles.h"
+
+namespace {
+
+template <class Proc>
+Proc Entry(HMODULE library, const char* name) {
+  return reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+}  // namespace
+
+TVisualStyles& TVisualStyles::Instance() {
+  static TVisualStyles instance;
+  return instance;
+}
+
+TVisualStyles::TVisualStyles() : FLibrary(LoadLibraryW(L"uxtheme.dll")) {
+  if (!FLibrary) return;
+  FIsThemeActive = Entry<IsThemeActiveProc>(FLibrary, "IsThemeActive");
+  FOpenThemeData = Entry<OpenThemeDataProc>(FLibrary, "OpenThemeData");
+  FDrawThemeBackground = Entry<DrawThemeBackgroundProc>(FLibrary, "DrawThemeBackground");
+  FCloseThemeData = Entry<CloseThemeDataProc>(FLibrary, "CloseThemeData");
+  if (!FIsThemeActive || !FOpenThemeData || !FDrawThemeBackground || !FCloseThemeData) {
+    FreeLibrary(FLibrary);
+    FLibrary = nullptr;
+  }
+}
+
+TVisualStyles::~TVisualStyles() {
+  if (FLibrary) FreeLibrary(FLibrary);
+}
+
+bool TVisualStyles::Active() const { return FLibrary && FIsThemeActive(); }
+
+void TVisualStyles::DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const RECT& rect,
+                             const RECT* clip) const {
+  if (!FLibrary) return;
+  HTHEME theme = FOpenThemeData(window, themeClass);
+  if (!theme) return;
+  FDrawThemeBackground(theme, dc, part, state, &rect, clip);
+  FCloseThemeData(theme);
+}
