@@ -199,7 +199,7 @@ class LayoutParser {
       value.kind = LayoutValue::Kind::Integer;
       value.integer = std::strtoll(digits.c_str(), &end, 10);
     }
-    if (digits.empty() || *end != '\0') Fail("malformed number '" + digits + "'");
+    if (digits.empty() || *end != '\0' || IsNameChar(Peek())) Fail("malformed number '" + digits + "'");
   }
 
   const std::string& FText;
