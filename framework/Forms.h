@@ -23,7 +23,7 @@ class TCustomForm : public TWinControl, public MethodResolver {
   // Moves the focus to the next (or previous) control in Tab order.
   void SelectNext(TWinControl* current, bool forward);
   void Show();
-  void Close();
+  virtual void Close();
 
   TNotifyEvent OnCreate;
   void SetOnCreate(TNotifyEvent handler) { OnCreate = std::move(handler); }

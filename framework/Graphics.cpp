@@ -133,6 +133,23 @@ HFONT TFont::Handle() {
   return FHandle;
 }
 
+namespace {
+
+// A character set is stored by its identifier or by its number.
+PropertyTable::Setter CharsetSetter() {
+  return [](TPersistent& object, const LayoutValue& value) {
+    static const std::pair<const char*, int> names[] = {
+        {"ANSI_CHARSET", ANSI_CHARSET}, {"DEFAULT_CHARSET", DEFAULT_CHARSET}, {"SYMBOL_CHARSET", SYMBOL_CHARSET}};
+    auto& font = static_cast<TFont&>(object);
+    if (value.kind == LayoutValue::Kind::Integer) return font.SetCharset(static_cast<int>(value.integer));
+    for (const auto& [name, charset] : names)
+      if (value.AsIdentifier() == name) return font.SetCharset(charset);
+    value.Fail("a character set");
+  };
+}
+
+}  // namespace
+
 const PropertyTable& TFont::PublishedTable() {
   static const PropertyTable table(&TPersistent::PublishedTable(),
                                    {{"Name", Set(&TFont::SetName)},
@@ -140,7 +157,7 @@ const PropertyTable& TFont::PublishedTable() {
                                     {"Size", Set(&TFont::SetSize)},
                                     {"Style", Set(&TFont::SetStyle)},
                                     {"Color", Set(&TFont::SetColor)},
-                                    {"Charset", Set(&TFont::SetCharset)}});
+                                    {"Charset", CharsetSetter()}});
   return table;
 }
 

@@ -78,7 +78,11 @@ TProgressCyl::TProgressCyl(TComponent* owner) : TGraphicControl(owner) {
   FUpdating = false;
 }
 
-TProgressCyl::~TProgressCyl() { SetShowText(false); }
+// A control being destroyed paints nothing more.
+TProgressCyl::~TProgressCyl() {
+  FReady = false;
+  SetShowText(false);
+}
 
 // ---- colours
 
@@ -371,14 +375,16 @@ void TProgressCyl::WndProc(TMessage& message) {
   }
 }
 
+// Paint alone would only fill the buffer: a graphic control reaches the
+// screen through the parent's device context, which Repaint provides.
 void TProgressCyl::MouseEnter() {
   Raise(OnMouseEnter, this);
-  Paint();
+  Repaint();
 }
 
 void TProgressCyl::MouseLeave() {
   Raise(OnMouseLeave, this);
-  Paint();
+  Repaint();
 }
 
 // The control's own size handling re-lays out the bar; OnResize is not raised.

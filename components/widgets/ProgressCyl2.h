@@ -144,7 +144,7 @@ class TProgressCyl : public TGraphicControl {
   // followed by Text.
   std::string CaptionText() const;
   // The caption mask exists exactly while an inverted caption is shown.
-  const TBitmap* TextMask() const { return FTextMask.get(); }
+  TBitmap* TextMask() const { return FTextMask.get(); }
   TBitmap& Buffer() { return *FBuffer; }
 
   const PropertyTable& Published() const override;

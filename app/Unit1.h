@@ -1,0 +1,94 @@
+// The main window: the game root, the list of sound-bank settings files, the
+// value fields grouped by INI section, the commands and the progress bar.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "framework/Forms.h"
+#include "framework/StdCtrls.h"
+
+class TProgressCyl;
+class TbButton;
+class TLMDCheckListBox;
+class TBFC_Dir;
+class TRegistryReader;
+class TProfile;
+class TVersionChecker;
+
+// The game's root folder as last taken from the registry or the path field.
+extern std::string GameRoot;
+
+// The folder of the sound-bank settings files below a game root.
+constexpr const char* SoundFolder = "\\KOVEN\\Sounds\\Audio";
+
+class TForm1 : public TForm {
+ public:
+  explicit TForm1(TComponent* owner);
+
+  TLabel* Label1;
+  TLabel* Label2;
+  TLabel* Label4;
+  TProgressCyl* PC1;
+  TLabel* Label33;
+  TbButton* bButton1;
+  TbButton* bButton2;
+  TEdit* Edit2;
+  TGroupBox* GroupBox1;
+  TLabel* Label3;
+  TLabel* Label62;
+  TEdit* Edit1;
+  TCheckBox* CheckBox1;
+  TGroupBox* GroupBox2;
+  TLMDCheckListBox* CLB;
+  TbButton* bButton3;
+  TbButton* bButton4;
+  TbButton* bButton5;
+  TCheckBox* CheckBox2;
+  TBFC_Dir* BFC_Dir1;
+  TRegistryReader* RegistryReader1;
+  TProfile* Profile1;
+  TVersionChecker* VersionChecker1;
+
+  // A gain field and the label whose caption is its key in "AMP::SOUNDS".
+  struct GainRow {
+    TEdit* Field;
+    TLabel* KeyLabel;
+  };
+  // Edit3 ... Edit30 with Label5 ... Label32, in the order they are written.
+  const std::vector<GainRow>& GainRows() const { return FGainRows; }
+
+  void FormCreate(TObject* Sender);
+  void bButton1Click(TObject* Sender);
+  void bButton2Click(TObject* Sender);
+  void bButton3Click(TObject* Sender);
+  void bButton4Click(TObject* Sender);
+  void bButton5Click(TObject* Sender);
+  void Edit2KeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+
+  // Closing the window while files are written waits for the write to end,
+  // so that no file keeps only part of its values.
+  void Close() override;
+
+ protected:
+  void Loaded() override;
+
+ private:
+  template <class T>
+  T* Field(const std::string& name);
+  void BindFields();
+  // Fills the list from the sound folder below GameRoot, ticks every file and
+  // empties the progress bar.
+  void ListSoundFiles();
+  // Takes the root typed into Edit2 and lists its sound folder.
+  void TakeTypedRoot();
+
+  // True while bButton1Click writes files; the commands that would change
+  // the list or the values wait, and a request to end is kept for its end.
+  bool FWriting = false;
+  bool FEndRequested = false;
+
+  std::vector<GainRow> FGainRows;
+};
+
+extern TForm1* Form1;

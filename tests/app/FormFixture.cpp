@@ -1,0 +1,74 @@
+#include "tests/app/FormFixture.h"
+
+#include "app/Registration.h"
+#include "framework/Forms.h"
+#include "framework/Thread.h"
+
+namespace klangor::test {
+
+std::string SoundBankText(const std::string& engineGain) {
+  return "; KOVEN sound bank\r\n"
+         "[OPTIONS::SOUNDS]\r\n"
+         "NumberChannels=32\r\n"
+         "EnableEQOnCars=False\r\n"
+         "\r\n"
+         "[AMP::SOUNDS]\r\n"
+         "Engine=" + engineGain + "\r\n"
+         "EngineTransmission=0.35\r\n"
+         "; gravel and tarmac\r\n"
+         "GravelParticles=1.0\r\n"
+         "Rain=1.0\r\n"
+         "\r\n"
+         "[EQ::CARS]\r\n"
+         "Low=0.8\r\n"
+         "High=1.2\r\n";
+}
+
+FormFixture::FormFixture() {
+  static const bool registered = [] {
+    Application.Initialize();
+    RegisterLayoutClasses();
+    return true;
+  }();
+  (void)registered;
+  Application.Reset();
+  TThread::InitializeSynchronize();
+  FFolder.makeFolder("RBR\\KOVEN\\Sounds\\Audio");
+  FRegistry = std::make_unique<RegistryFixture>(HKEY_LOCAL_MACHINE, GameRegistryKey, KEY_WOW64_32KEY);
+  FCatcher = std::make_unique<MessageBoxCatcher>();
+}
+
+FormFixture::~FormFixture() { DestroyForm(); }
+
+void FormFixture::AddSoundFile(const std::string& name, const std::string& text) {
+  FFolder.writeFile("RBR\\KOVEN\\Sounds\\Audio\\" + name, text);
+}
+
+void FormFixture::SetRegistryRoot(const std::string& root) { FRegistry->setString("", root); }
+
+void FormFixture::SetRegistryDword() { FRegistry->setDword("", 7); }
+
+TForm1& FormFixture::CreateForm() {
+  Application.CreateForm(Form1);
+  FForm = Form1;
+  return *FForm;
+}
+
+void FormFixture::DestroyForm() {
+  if (!FForm) return;
+  TThread::DropPendingSynchronize();
+  delete FForm;
+  FForm = Form1 = nullptr;
+  Application.Reset();
+}
+
+std::vector<CaughtBox> FormFixture::WindowBoxes() const {
+  std::vector<CaughtBox> shown;
+  for (const CaughtBox& box : FCatcher->boxes())
+    if (box.caption != "Warning") shown.push_back(box);
+  return shown;
+}
+
+void FormFixture::Pump() { Application.ProcessMessages(); }
+
+}  // namespace klangor::test

@@ -1,0 +1,55 @@
+// Builds the real main window from its real layout, as the program does at
+// start-up, on a game folder and a registry entry that the test owns. Every
+// message box shown meanwhile is caught, recorded and answered.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "tests/support/MessageBoxCatcher.h"
+#include "tests/support/RegistryFixture.h"
+#include "tests/support/TempFolder.h"
+
+namespace klangor::test {
+
+constexpr const char* GameRegistryKey = "SOFTWARE\\SCi Games\\Richard Burns Rally\\InstallPath";
+
+// A sound-bank settings file with other sections, comments and CR LF lines.
+std::string SoundBankText(const std::string& engineGain = "1.0");
+
+class FormFixture {
+ public:
+  FormFixture();
+  ~FormFixture();
+
+  TempFolder& Folder() { return FFolder; }
+  // The game root inside the test's folder, holding KOVEN\Sounds\Audio.
+  std::string GameRootPath() const { return FFolder.pathOf("RBR"); }
+  std::string SoundFolderPath() const { return GameRootPath() + "\\KOVEN\\Sounds\\Audio"; }
+  void AddSoundFile(const std::string& name, const std::string& text = SoundBankText());
+  // The registry's InstallPath default value, as the game's installer writes it.
+  void SetRegistryRoot(const std::string& root);
+  void SetRegistryDword();
+
+  // Creates TForm1 the way the program entry does.
+  TForm1& CreateForm();
+  TForm1& Form() { return *FForm; }
+  void DestroyForm();
+
+  MessageBoxCatcher& Boxes() { return *FCatcher; }
+  // The boxes the window showed, without the version check's own warning,
+  // which arrives whenever its download fails.
+  std::vector<CaughtBox> WindowBoxes() const;
+  // Runs pending window messages, as the message loop would between commands.
+  void Pump();
+
+ private:
+  TempFolder FFolder;
+  std::unique_ptr<RegistryFixture> FRegistry;
+  std::unique_ptr<MessageBoxCatcher> FCatcher;
+  TForm1* FForm = nullptr;
+};
+
+}  // namespace klangor::test
