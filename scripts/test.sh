@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds Klangor and its tests, then runs the whole suite under Wine on a private
+# X display. The exit code is ctest's.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+started=$(date +%s)
+
+bash scripts/setup.sh || exit
+built=$(date +%s)
+
+export KLANGOR_XVFB=always
+# shellcheck source=wine-env.sh
+source scripts/wine-env.sh || exit
+
+ctest --test-dir build --output-on-failure -j2 --timeout 300
+status=$?
+
+finished=$(date +%s)
+echo "test.sh: setup and build $((built - started)) s, tests $((finished - built)) s," \
+     "total $((finished - started)) s, ctest exit code $status"
+exit $status
