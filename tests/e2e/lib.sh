@@ -1,0 +1,116 @@
+# Sourced by the end-to-end scripts. Drives the real Klangor.exe under Wine.
+#
+# Needs WINEPREFIX and DISPLAY (scripts/test.sh provides both, with the Wine
+# server already up) and KLANGOR_EXE, KLANGOR_INSPECT, KLANGOR_ROOT (ctest sets
+# them). On a private Xvfb without a window manager Wine draws the window frames
+# itself; clicks are therefore placed with the client origin that
+# klangor-inspect reports, in screen coordinates.
+set -euo pipefail
+: "${WINEPREFIX:?run through scripts/test.sh}" "${DISPLAY:?run through scripts/test.sh}"
+: "${KLANGOR_EXE:?}" "${KLANGOR_INSPECT:?}" "${KLANGOR_ROOT:?}"
+export WINEDEBUG=${WINEDEBUG:--all}
+
+RBR_KEY='HKLM\SOFTWARE\SCi Games\Richard Burns Rally\InstallPath'
+klangor_pid=
+game_folder=
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# expect_eq WHAT EXPECTED ACTUAL
+expect_eq() {
+    [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
+    echo "ok: $1"
+}
+
+# make_game: a demo game in a fresh folder on the prefix's C: drive, registered
+# as the game root. Sets game_folder (Linux path) and game_root (Windows path).
+make_game() {
+    game_folder=$(mktemp -d "$WINEPREFIX/drive_c/klangor-e2e-XXXXXX")
+    game_root="C:\\$(basename "$game_folder")"
+    bash "$KLANGOR_ROOT/scripts/make-demo-game.sh" "$game_folder"
+    set_game_root "$game_root"
+}
+
+# set_game_root WINDOWS_PATH: the value the game's installer writes, in the
+# registry view a 32-bit program sees.
+set_game_root() {
+    wine reg add "$RBR_KEY" /ve /d "$1" /f /reg:32 </dev/null >/dev/null
+}
+
+start_klangor() {
+    wine "$KLANGOR_EXE" </dev/null >/dev/null 2>&1 &
+    klangor_pid=$!
+    wait_window Klangor >/dev/null
+}
+
+# wait_window TITLE [SECONDS]: prints the X window id once it is shown.
+wait_window() {
+    local title=$1 seconds=${2:-30} id
+    for _ in $(seq $((seconds * 5))); do
+        if id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1) && [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        if [ -n "$klangor_pid" ] && ! kill -0 "$klangor_pid" 2>/dev/null; then
+            fail "Klangor ended before the window \"$title\" appeared"
+        fi
+        sleep 0.2
+    done
+    fail "no window \"$title\" after $seconds s"
+}
+
+# inspect [TITLE]: klangor-inspect's description of the window (default Klangor).
+inspect() {
+    wine "$KLANGOR_INSPECT" "${1:-Klangor}" </dev/null
+}
+
+# click X Y [TITLE]: a left click at client coordinates of the window.
+click() {
+    local origin
+    origin=$(inspect "${3:-Klangor}" | awk -F'\t' '$1 == "window" { sub("origin ", "", $5); print $5 }')
+    [ -n "$origin" ] || fail "no window to click in"
+    set -- "$1" "$2" $origin
+    xdotool mousemove --sync $(($3 + $1)) $(($4 + $2)) click 1
+}
+
+type_text() {
+    xdotool type --delay 30 "$1"
+}
+
+key() {
+    xdotool key "$@"
+}
+
+# screenshot FILE: the whole screen as PNG.
+screenshot() {
+    xwd -root -silent | convert xwd:- "$1"
+}
+
+# stop_klangor: closes the window as its close box would, then waits for the
+# program to end; a program that does not end within 10 s is killed and fails.
+stop_klangor() {
+    [ -n "$klangor_pid" ] || return 0
+    local pid=$klangor_pid
+    klangor_pid=
+    wine "$KLANGOR_INSPECT" --close Klangor </dev/null >/dev/null 2>&1 || true
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; return 0; }
+        sleep 0.2
+    done
+    kill "$pid" 2>/dev/null || true
+    fail "Klangor did not end within 10 s of being closed"
+}
+
+e2e_cleanup() {
+    local status=$?
+    if [ -n "$klangor_pid" ]; then
+        kill "$klangor_pid" 2>/dev/null || true
+    fi
+    [ -z "$game_folder" ] || rm -rf "$game_folder"
+    wine reg delete "$RBR_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
+    exit "$status"
+}
+trap e2e_cleanup EXIT
