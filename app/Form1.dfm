@@ -140,6 +140,7 @@ object Form1: TForm1
     Height = 21
     AutoSize = False
     TabOrder = 0
+    OnKeyDown = Edit2KeyDown
   end
   object GroupBox1: TGroupBox
     Left = 254

@@ -364,7 +364,7 @@ void TWinControl::FontChanged() {
 }
 
 void TWinControl::CaptionChanged() {
-  if (FHandle) SetWindowTextW(FHandle, Text::ToWide(Caption()).c_str());
+  if (FHandle) SetWindowTextW(FHandle, Text::ToWide(TControl::Caption()).c_str());
 }
 
 void TWinControl::VisibleChanged() {

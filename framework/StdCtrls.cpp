@@ -7,10 +7,9 @@ namespace {
 
 // Native controls ask their parent for text and background colours; the
 // answer is the control's font colour on its parent's background.
-LRESULT ColorOnParent(TControl& control, WPARAM dc, bool transparent) {
+LRESULT ColorOnParent(TControl& control, WPARAM dc) {
   const HDC context = reinterpret_cast<HDC>(dc);
   SetTextColor(context, ColorToRGB(control.Font().Color()));
-  if (transparent) SetBkMode(context, TRANSPARENT);
   SetBkColor(context, ColorToRGB(control.Parent()->Color()));
   return reinterpret_cast<LRESULT>(control.Parent()->BackgroundBrush());
 }
@@ -19,7 +18,10 @@ LRESULT ColorOnParent(TControl& control, WPARAM dc, bool transparent) {
 
 // ---- TLabel
 
-TLabel::TLabel(TComponent* owner) : TWinControl(owner) { SetTabStop(false); }
+TLabel::TLabel(TComponent* owner) : TCustomControl(owner) {
+  SetTabStop(false);
+  FClickOnRelease = false;
+}
 
 void TLabel::SetAutoSize(bool autoSize) {
   FAutoSize = autoSize;
@@ -27,44 +29,69 @@ void TLabel::SetAutoSize(bool autoSize) {
 }
 
 void TLabel::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.ClassName = L"STATIC";
-  params.OwnClass = false;
-  params.Style |= SS_LEFT | SS_NOPREFIX;
+  TCustomControl::CreateParams(params);
+  params.ClassName = L"Klangor.Label";
+  params.Style &= ~WS_TABSTOP;
 }
 
-void TLabel::WndProc(TMessage& message) {
-  if (message.Msg == CN_BASE + WM_CTLCOLORSTATIC) {
-    message.Result = ColorOnParent(*this, message.WParam, true);
-    return;
-  }
-  TWinControl::WndProc(message);
+void TLabel::Paint() {
+  RECT client = ClientRect();
+  ::FillRect(Canvas().Handle(), &client, Parent()->BackgroundBrush());
+  SetTextColor(Canvas().Handle(), ColorToRGB(Font().Color()));
+  DrawCaption(Canvas().Handle(), client, 0);
+}
+
+// Measuring and painting go through the same call, so an auto-sized label
+// always holds its whole text.
+void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  SetBkMode(dc, TRANSPARENT);
+  const std::wstring text = Text::ToWide(TControl::Caption());
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
+            DT_LEFT | DT_NOPREFIX | DT_SINGLELINE | extraFormat);
+  SelectObject(dc, old);
 }
 
 void TLabel::AdjustSize() {
   if (!FAutoSize) return;
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, Font().Handle());
-  const std::wstring text = Text::ToWide(Caption().empty() ? std::string(" ") : Caption());
+  // Measured on the label's own window once it exists: under Wine the screen's
+  // device context can lay the same font out a pixel narrower.
+  HWND window = HandleAllocated() ? Handle() : nullptr;
+  HDC dc = GetDC(window);
   RECT bounds{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  SetBounds(Left(), Top(), bounds.right, bounds.bottom);
+  DrawCaption(dc, bounds, DT_CALCRECT);
+  if (TControl::Caption().empty()) {
+    HGDIOBJ old = SelectObject(dc, Font().Handle());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    bounds.bottom = metrics.tmHeight;
+    SelectObject(dc, old);
+  }
+  ReleaseDC(window, dc);
+  // Anti-aliased glyphs may put ink up to two pixels past the advance widths
+  // that the measurement adds up; without the room the last letter is clipped.
+  constexpr int InkRoom = 2;
+  SetBounds(Left(), Top(), bounds.right + (bounds.right > 0 ? InkRoom : 0), bounds.bottom);
 }
 
-void TLabel::CaptionChanged() {
-  TWinControl::CaptionChanged();
+void TLabel::InitializeWnd() {
+  TCustomControl::InitializeWnd();
   AdjustSize();
 }
 
+void TLabel::CaptionChanged() {
+  TCustomControl::CaptionChanged();
+  AdjustSize();
+  Invalidate();
+}
+
 void TLabel::FontChanged() {
-  TWinControl::FontChanged();
+  TCustomControl::FontChanged();
   AdjustSize();
 }
 
 const PropertyTable& TLabel::PublishedTable() {
-  static const PropertyTable table(&TWinControl::PublishedTable(),
+  static const PropertyTable table(&TCustomControl::PublishedTable(),
                                    {{"AutoSize", Set(&TLabel::SetAutoSize)}, {"Transparent", Ignore()}});
   return table;
 }
@@ -149,7 +176,7 @@ void TCheckBox::WndProc(TMessage& message) {
     return;
   }
   if (message.Msg == CN_BASE + WM_CTLCOLORSTATIC || message.Msg == CN_BASE + WM_CTLCOLORBTN) {
-    message.Result = ColorOnParent(*this, message.WParam, false);
+    message.Result = ColorOnParent(*this, message.WParam);
     return;
   }
   TWinControl::WndProc(message);

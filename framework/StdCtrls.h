@@ -4,8 +4,10 @@
 
 #include "framework/Controls.h"
 
-// A native static text. With AutoSize it takes the size of its text.
-class TLabel : public TWinControl {
+// A text window that paints its caption itself on its parent's background,
+// measured and drawn by the same call. With AutoSize it takes the size of its
+// text. Its window keeps the caption as window text, for anyone who reads it.
+class TLabel : public TCustomControl {
  public:
   explicit TLabel(TComponent* owner);
 
@@ -17,12 +19,14 @@ class TLabel : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
-  void WndProc(TMessage& message) override;
+  void InitializeWnd() override;
+  void Paint() override;
   void CaptionChanged() override;
   void FontChanged() override;
 
  private:
   void AdjustSize();
+  void DrawCaption(HDC dc, RECT& bounds, UINT extraFormat);
   bool FAutoSize = true;
 };
 
