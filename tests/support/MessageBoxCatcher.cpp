@@ -1,6 +1,5 @@
 #include "tests/support/MessageBoxCatcher.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace klangor::test {
@@ -26,9 +25,9 @@ std::string className(HWND window)
 
 MessageBoxCatcher::MessageBoxCatcher()
 {
-    hook_ = SetWindowsHookExA(WH_CBT, hookProc, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, hookProc, nullptr, GetCurrentThreadId());
     if (!hook_)
-        throw std::runtime_error("SetWindowsHookExA(WH_CBT) failed: " + std::to_string(GetLastError()));
+        throw std::runtime_error("SetWindowsHookExA(WH_CALLWNDPROCRET) failed: " + std::to_string(GetLastError()));
     previous_ = activeCatcher;
     activeCatcher = this;
 }
@@ -46,18 +45,19 @@ void MessageBoxCatcher::answerNext(int commandId)
 
 LRESULT CALLBACK MessageBoxCatcher::hookProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    MessageBoxCatcher* self = activeCatcher;
-    if (self) {
-        HWND window = reinterpret_cast<HWND>(wParam);
-        // A box can be activated again (after another window took the focus);
-        // it is recorded and answered once, at its first activation.
-        if (code == HCBT_ACTIVATE && className(window) == "#32770" &&
-            std::find(self->answered_.begin(), self->answered_.end(), window) == self->answered_.end())
-            self->catchBox(window);
-        else if (code == HCBT_DESTROYWND)
-            std::erase(self->answered_, window);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    // Nested catchers each have a hook on the chain; only the first call,
+    // the innermost catcher's, catches the box.
+    static thread_local int chainDepth = 0;
+    ++chainDepth;
+    const LRESULT next = CallNextHookEx(nullptr, code, wParam, lParam);
+    --chainDepth;
+    // A box is caught once it has filled in its texts and buttons, when its
+    // WM_INITDIALOG returns: a task-modal box is activated before that.
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (chainDepth == 0 && activeCatcher && code == HC_ACTION && call->message == WM_INITDIALOG &&
+        className(call->hwnd) == "#32770")
+        activeCatcher->catchBox(call->hwnd);
+    return next;
 }
 
 void MessageBoxCatcher::catchBox(HWND box)
@@ -87,10 +87,9 @@ void MessageBoxCatcher::catchBox(HWND box)
         caught.answer = firstButton ? GetDlgCtrlID(firstButton) : IDOK;
     }
     HWND button = GetDlgItem(box, caught.answer);
-    // The answer is posted: the box's modal loop, which starts right after the
-    // activation, receives it as the click of that button.
+    // The answer is posted: the box's modal loop, which starts right after its
+    // initialisation, receives it as the click of that button.
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(caught.answer, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    answered_.push_back(box);
     boxes_.push_back(std::move(caught));
 }
 

@@ -1,7 +1,7 @@
 // Catches the modal dialog boxes a test's code shows on the current thread.
 //
-// While a MessageBoxCatcher lives, a thread-local CBT hook sees every dialog box
-// ("#32770") the thread activates, records what the user would see in it and
+// While a MessageBoxCatcher lives, a thread-local hook sees every dialog box
+// ("#32770") the thread initialises, records what the user would see in it and
 // answers it at once, so the modal loop returns without anybody at the keyboard.
 // Texts are read with the A functions: the program's texts are code page 1252.
 #pragma once
@@ -43,7 +43,6 @@ private:
     MessageBoxCatcher* previous_ = nullptr;
     std::deque<int> answers_;
     std::vector<CaughtBox> boxes_;
-    std::vector<HWND> answered_;  // boxes still open that were already answered
 };
 
 }  // namespace klangor::test

@@ -24,6 +24,8 @@ TEST(MessageBoxCatcher, RecordsEachKindOfBoxAndAnswersIt)
         {"question answered No", MB_YESNO | MB_ICONQUESTION, IDNO, IDNO, {"&Yes", "&No"}, true},
         {"question left to the default", MB_YESNO, 0, IDYES, {"&Yes", "&No"}, false},
         {"warning cancelled", MB_OKCANCEL | MB_ICONWARNING, IDCANCEL, IDCANCEL, {"OK", "Cancel"}, true},
+        // Activated before it is filled in, as the framework shows its boxes.
+        {"task-modal box", MB_OK | MB_TASKMODAL, 0, IDOK, {"OK"}, false},
     };
     for (const BoxCase& c : cases) {
         SCOPED_TRACE(c.name);
