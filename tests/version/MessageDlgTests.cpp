@@ -1,0 +1,39 @@
+// The keys of the confirmation box the version check asks its question with:
+// Enter answers the default button Yes, Escape answers No although the box has
+// no Cancel button.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "framework/Dialogs.h"
+
+namespace {
+
+thread_local WPARAM keyToPress = 0;
+
+// Presses the key in the box as soon as it is shown, through the box's own
+// modal loop, which turns it into the box's command.
+LRESULT CALLBACK PressKeyInBox(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE && keyToPress) {
+    HWND box = reinterpret_cast<HWND>(wParam);
+    PostMessageA(box, WM_KEYDOWN, keyToPress, 0);
+    keyToPress = 0;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TModalResult AnswerWithKey(WPARAM key, bool yesNo) {
+  keyToPress = key;
+  HHOOK hook = SetWindowsHookExA(WH_CBT, PressKeyInBox, nullptr, GetCurrentThreadId());
+  const TModalResult result = MessageDlg("Question", mtConfirmation, yesNo);
+  UnhookWindowsHookEx(hook);
+  return result;
+}
+
+TEST(MessageDlg, EnterAnswersYesAndEscapeAnswersNo) {
+  EXPECT_EQ(AnswerWithKey(VK_RETURN, true), mrYes);
+  EXPECT_EQ(AnswerWithKey(VK_ESCAPE, true), mrNo);
+}
+
+TEST(MessageDlg, BoxWithOneButtonAnswersOkToEnter) { EXPECT_EQ(AnswerWithKey(VK_RETURN, false), mrOk); }
+
+}  // namespace
