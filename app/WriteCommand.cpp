@@ -1,0 +1,184 @@
+// The write command: checks the gain fields, then writes every filled value
+// into every ticked sound-bank file, one private-profile write per value, and
+// steps the progress bar once per list item.
+//
+// Values are typed and stored with a point, but the check reads the comma as
+// decimal separator, so the separators of the value fields (never the path
+// field) are swapped around the check. Pending window messages run once per
+// list item so that the window repaints; meanwhile the commands that change
+// the list or the values do nothing and a request to end waits for the end.
+#include <utility>
+
+#include "app/Unit1.h"
+#include "components/config/Profil.h"
+#include "components/widgets/LMDCheckListBox.h"
+#include "components/widgets/ProgressCyl2.h"
+#include "framework/Dialogs.h"
+#include "framework/FloatText.h"
+#include "framework/SysUtils.h"
+
+namespace {
+
+const char* const RangeMessage =
+    "Les valeurs doivent \xEAtre comprises entre 0 et 1, si vous voulez d\xE9passer la valeur 1.0 cochez la case "
+    "pr\xE9vue\r"
+    "Values must be between 0 and 1, If you want to exceed the value 1.0 use the checkbox provided";
+const char* const InvalidPathMessage = "Le chemin n'est pas valide\rPath is not valid";
+const char* const FailedFilesHeading =
+    "Certains fichiers n'ont pas pu \xEAtre modifi\xE9s :\r"
+    "Some files could not be modified:";
+constexpr size_t FailedFilesNamed = 20;
+
+const char* const OptionsSection = "OPTIONS::SOUNDS";
+const char* const GainSection = "AMP::SOUNDS";
+
+class BusyCursor {
+ public:
+  BusyCursor() { Screen.SetCursor(crHourGlass); }
+  ~BusyCursor() { Screen.SetCursor(crDefault); }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Marks the window as writing for as long as the command runs; a request to
+// end made meanwhile is carried out when it is over, whichever way it ends.
+class WriteSession {
+ public:
+  WriteSession(bool& writing, bool& endRequested) : FWriting(writing), FEndRequested(endRequested) {
+    FWriting = true;
+  }
+  ~WriteSession() {
+    FWriting = false;
+    if (std::exchange(FEndRequested, false)) Application.Terminate();
+  }
+  WriteSession(const WriteSession&) = delete;
+  WriteSession& operator=(const WriteSession&) = delete;
+
+ private:
+  bool& FWriting;
+  bool& FEndRequested;
+};
+
+// Every edit box of the window but the path field, in component order.
+std::vector<TEdit*> ValueFields(TForm1& form) {
+  std::vector<TEdit*> fields;
+  for (int i = 0; i < form.ComponentCount(); ++i)
+    if (auto* edit = dynamic_cast<TEdit*>(form.Components(i)); edit && edit->Name() != "Edit2")
+      fields.push_back(edit);
+  return fields;
+}
+
+// Points become commas for the check and commas points again afterwards,
+// also when the check ends with an error.
+class CommaSeparators {
+ public:
+  explicit CommaSeparators(std::vector<TEdit*> fields) : FFields(std::move(fields)) { Swap('.', ','); }
+  ~CommaSeparators() { Swap(',', '.'); }
+  CommaSeparators(const CommaSeparators&) = delete;
+  CommaSeparators& operator=(const CommaSeparators&) = delete;
+
+ private:
+  void Swap(char from, char to) {
+    for (TEdit* field : FFields) field->SetText(ReplaceChar(field->Text(), from, to));
+  }
+  std::vector<TEdit*> FFields;
+};
+
+void SetFieldFont(TEdit* field, TColor color, TFontStyles style) {
+  field->Font().SetColor(color);
+  field->Font().SetStyle(style);
+}
+
+// Checks the filled gain fields in component order. The first one out of
+// range turns red and bold and the range message is shown; a text that is no
+// number raises the conversion error.
+bool GainsPass(TForm1& form) {
+  const std::vector<TEdit*> fields = ValueFields(form);
+  const CommaSeparators commas(fields);
+  const bool anyValue = form.CheckBox2->Checked();
+  for (TEdit* field : fields) {
+    if (field->Name() == "Edit1" || field->Text().empty()) continue;
+    const double value = StrToFloat(field->Text());
+    if (anyValue || (value >= 0 && value <= 1)) {
+      SetFieldFont(field, clBlack, {});
+      continue;
+    }
+    SetFieldFont(field, clRed, {fsBold});
+    ShowMessageBox(RangeMessage);
+    return false;
+  }
+  return true;
+}
+
+struct IniValue {
+  const char* Section;
+  std::string Key;
+  std::string Value;
+};
+
+// The values the fields hold now, in the order they are written.
+std::vector<IniValue> FilledValues(TForm1& form) {
+  std::vector<IniValue> values;
+  if (!form.Edit1->Text().empty()) values.push_back({OptionsSection, "NumberChannels", form.Edit1->Text()});
+  if (form.CheckBox1->Checked()) values.push_back({OptionsSection, "EnableEQOnCars", "True"});
+  for (const TForm1::GainRow& row : form.GainRows())
+    if (!row.Field->Text().empty()) values.push_back({GainSection, row.KeyLabel->Caption(), row.Field->Text()});
+  return values;
+}
+
+// Writes the filled values into one listed file; false when any of them
+// could not be written. A failed value does not stop the others.
+bool WriteSoundFile(TForm1& form, const std::string& name) {
+  const std::vector<IniValue> values = FilledValues(form);
+  if (values.empty()) return true;
+  const std::string path = GameRoot + SoundFolder + "\\" + name;
+  // The profile would cut a longer path and write into another file.
+  if (path.size() > str128::Capacity) return false;
+  bool written = true;
+  for (const IniValue& value : values) {
+    form.Profile1->SetCategory(value.Section);
+    form.Profile1->SetKeyName(value.Key);
+    form.Profile1->SetIniFileName(path);
+    form.Profile1->SetDataString(value.Value);
+    written = form.Profile1->Execute() && written;
+  }
+  return written;
+}
+
+// Returns the names of the files that could not be written.
+std::vector<std::string> WriteTickedFiles(TForm1& form) {
+  std::vector<std::string> failed;
+  form.PC1->SetPosition(0);
+  const int count = form.CLB->Count();
+  for (int item = 0; item < count; ++item) {
+    Application.ProcessMessages();
+    if (form.CLB->Checked(item) && !WriteSoundFile(form, form.CLB->Items(item)))
+      failed.push_back(form.CLB->Items(item));
+    form.PC1->SetPosition(form.PC1->Position() + 1);
+  }
+  return failed;
+}
+
+std::string FailedFilesReport(const std::vector<std::string>& names) {
+  std::string report = FailedFilesHeading;
+  for (size_t i = 0; i < names.size() && i < FailedFilesNamed; ++i) report += "\r" + names[i];
+  if (names.size() > FailedFilesNamed)
+    report += "\r... (+" + IntToStr(static_cast<long long>(names.size() - FailedFilesNamed)) + ")";
+  return report;
+}
+
+}  // namespace
+
+void TForm1::bButton1Click(TObject*) {
+  if (FWriting) return;
+  const WriteSession session(FWriting, FEndRequested);
+  const BusyCursor busy;
+  if (!GainsPass(*this)) return;
+  if (Edit2->Text().empty()) {
+    ShowMessageBox(InvalidPathMessage);
+    return;
+  }
+  GameRoot = Edit2->Text();
+  const std::vector<std::string> failed = WriteTickedFiles(*this);
+  if (!failed.empty()) ShowMessageBox(FailedFilesReport(failed));
+}
