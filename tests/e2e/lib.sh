@@ -19,6 +19,8 @@ fail() {
     exit 1
 }
 
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "the X display $DISPLAY is not reachable"
+
 # expect_eq WHAT EXPECTED ACTUAL
 expect_eq() {
     [ "$2" = "$3" ] || fail "$1: expected [$2], got [$3]"
