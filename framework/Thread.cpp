@@ -21,6 +21,9 @@ struct SynchronizeQueue {
   std::mutex lock;
   std::deque<HandOver*> pending;
   bool closed = false;
+  // Counts the ends of message loops: a thread started before the last end
+  // belongs to a window that is gone and never hands a call over again.
+  unsigned epoch = 0;
   HWND window = nullptr;
   DWORD mainThread = 0;
 };
@@ -78,6 +81,7 @@ void TThread::DropPendingSynchronize() {
   SynchronizeQueue& queue = Queue();
   std::lock_guard<std::mutex> guard(queue.lock);
   queue.closed = true;
+  ++queue.epoch;
   for (HandOver* call : queue.pending) {
     call->dropped = true;
     SetEvent(call->done);
@@ -86,6 +90,11 @@ void TThread::DropPendingSynchronize() {
 }
 
 TThread::TThread(bool createSuspended) {
+  {
+    SynchronizeQueue& queue = Queue();
+    std::lock_guard<std::mutex> guard(queue.lock);
+    FEpoch = queue.epoch;
+  }
   FHandle = CreateThread(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, nullptr);
   if (!FHandle) throw Exception("Thread creation error");
   if (!createSuspended) Start();
@@ -123,7 +132,7 @@ void TThread::Synchronize(const std::function<void()>& method) {
   HandOver call{&method, CreateEventW(nullptr, TRUE, FALSE, nullptr), nullptr};
   {
     std::lock_guard<std::mutex> guard(queue.lock);
-    if (queue.closed) call.dropped = true;
+    if (queue.closed || queue.epoch != FEpoch) call.dropped = true;
     else queue.pending.push_back(&call);
   }
   if (!call.dropped) {

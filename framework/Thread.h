@@ -30,7 +30,9 @@ class TThread : public TObject {
   // Called on the main thread once, before any thread hands a call over.
   static void InitializeSynchronize();
   // From now on every hand-over, waiting or future, is dropped: the waiting
-  // thread gets EThreadDropped instead of running its call.
+  // thread gets EThreadDropped instead of running its call. Threads started
+  // before this call stay dropped also after InitializeSynchronize opens the
+  // hand-over again for a new window.
   static void DropPendingSynchronize();
 
  protected:
@@ -44,4 +46,5 @@ class TThread : public TObject {
 
   HANDLE FHandle = nullptr;
   bool FStarted = false;
+  unsigned FEpoch = 0;
 };

@@ -128,6 +128,18 @@ TEST(Thread, HandOverIsDroppedOnceTheProgramEnds) {
   TThread::InitializeSynchronize();
 }
 
+TEST(Thread, ThreadOfAnEndedLoopStaysDroppedWhenANewOneStarts) {
+  TThread::InitializeSynchronize();
+  bool ran = false;
+  TCallingThread orphan([&] { ran = true; });
+  TThread::DropPendingSynchronize();  // the window that started it is gone
+  TThread::InitializeSynchronize();   // and a new one runs its loop
+  orphan.Start();
+  WaitPumping(orphan);
+  EXPECT_FALSE(ran);
+  EXPECT_EQ(orphan.outcome, "dropped");
+}
+
 TEST(Bitmap, RowsAreTopDownBlueGreenRed) {
   TBitmap bitmap;
   bitmap.SetSize(5, 3);
