@@ -576,6 +576,12 @@ void TGraphicControl::Repaint() {
   UpdateWindow(Parent()->Handle());
 }
 
+void TGraphicControl::VisibleChanged() {
+  if (!Parent() || !Parent()->HandleAllocated()) return;
+  const RECT bounds = BoundsRect();
+  InvalidateRect(Parent()->Handle(), &bounds, !Visible());
+}
+
 void TGraphicControl::Invalidate() {
   if (!Visible() || !Parent() || !Parent()->HandleAllocated()) return;
   const RECT bounds = BoundsRect();

@@ -237,6 +237,8 @@ class TGraphicControl : public TControl {
 
  protected:
   virtual void Paint() {}
+  // Hiding uncovers the parent's background; showing needs a paint.
+  void VisibleChanged() override;
   // An opaque control paints every pixel of its rectangle, so the parent's
   // background need not be erased first.
   bool Opaque = false;

@@ -398,12 +398,6 @@ void TProgressCyl::Resize() {
 }
 
 // A hidden control leaves its rectangle to the parent; a shown one paints it.
-void TProgressCyl::VisibleChanged() {
-  if (!Parent() || !Parent()->HandleAllocated()) return;
-  const RECT bounds = BoundsRect();
-  InvalidateRect(Parent()->Handle(), &bounds, !Visible());
-}
-
 // ---- published properties
 
 const PropertyTable& TProgressCyl::PublishedTable() {

@@ -156,7 +156,6 @@ class TProgressCyl : public TGraphicControl {
   void WndProc(TMessage& message) override;
   void MouseEnter() override;
   void MouseLeave() override;
-  void VisibleChanged() override;
 
  private:
   friend class TPCColorStyle;
