@@ -1,5 +1,7 @@
 #include "components/widgets/LMDItemLayout.h"
 
+#include <algorithm>
+
 #include "framework/Text.h"
 
 namespace {
@@ -44,9 +46,15 @@ void DrawItemText(TCanvas& canvas, const RECT& area, const std::string& text, TL
   const UINT format = TextFormat | (rightToLeft ? DT_RTLREADING : 0);
   RECT measured{0, 0, 0, 0};
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, format | DT_CALCRECT);
-  RECT box = PlaceItemText(area, {measured.right, measured.bottom}, alignment);
-  IntersectRect(&box, &box, &area);
-  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &box, format);
+  // The measured box can be a pixel narrower than the drawn text (a last
+  // character's overhang), so the text is drawn from the box's corner to the
+  // area's far edges and clipped to the area instead.
+  const RECT box = PlaceItemText(area, {measured.right, measured.bottom}, alignment);
+  RECT drawn{box.left, box.top, std::max(box.right, area.right), std::max(box.bottom, area.bottom)};
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &drawn, format);
+  RestoreDC(dc, saved);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);
 }

@@ -133,23 +133,28 @@ TEST_F(CheckListDraw, TickedGraiedAndUntickedGlyphsDiffer) {
 }
 
 // The text box starts 2 pixels right of the glyph column (Margin 1, then one
-// more) and one pixel below the item's top.
-TEST_F(CheckListDraw, TextOrigin) {
-  TBitmap reference;
-  reference.SetSize(200, 16);
-  reference.Canvas().Brush().Color = clWhite;
-  reference.Canvas().FillRect({0, 0, 200, 16});
-  reference.Canvas().Font().Assign(list->Font());
-  reference.Canvas().Font().SetColor(clBlack);
-  reference.Canvas().Brush().Style = bsClear;
-  reference.Canvas().TextOut(0, 0, "bank3.ini");
-  const Box expected = DarkBounds(reference, {0, 0, 200, 16});
-  auto item = Draw(3, 0);
-  const Box drawn = DarkBounds(*item, {column, 0, ItemWidth, 16});
-  ASSERT_GE(expected.right, 0);
-  EXPECT_EQ(drawn.left, expected.left + column + 2);
-  EXPECT_EQ(drawn.top, expected.top + 1);
-  EXPECT_EQ(drawn.right, expected.right + column + 2);
+// more) and one pixel below the item's top; the whole name shows.
+TEST_F(CheckListDraw, TextOriginAndWholeName) {
+  TStringList names;
+  for (const char* name : {"bank3.ini", "Snow.ini", "Replay Camera.ini", "Car_WRC.ini"}) names.Add(name);
+  list->SetItems(names);
+  for (int i = 0; i < names.Count(); ++i) {
+    TBitmap reference;
+    reference.SetSize(200, 16);
+    reference.Canvas().Brush().Color = clWhite;
+    reference.Canvas().FillRect({0, 0, 200, 16});
+    reference.Canvas().Font().Assign(list->Font());
+    reference.Canvas().Font().SetColor(clBlack);
+    reference.Canvas().Brush().Style = bsClear;
+    reference.Canvas().TextOut(0, 0, names[i]);
+    const Box expected = DarkBounds(reference, {0, 0, 200, 16});
+    auto item = Draw(i, 0);
+    const Box drawn = DarkBounds(*item, {column, 0, ItemWidth, 16});
+    ASSERT_GE(expected.right, 0);
+    EXPECT_EQ(drawn.left, expected.left + column + 2) << names[i];
+    EXPECT_EQ(drawn.top, expected.top + 1) << names[i];
+    EXPECT_EQ(drawn.right, expected.right + column + 2) << names[i];
+  }
 }
 
 TEST_F(CheckListDraw, TextStopsAtTheDelimiter) {
