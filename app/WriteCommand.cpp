@@ -126,10 +126,9 @@ std::vector<IniValue> FilledValues(TForm1& form) {
   return values;
 }
 
-// Writes the filled values into one listed file; false when any of them
-// could not be written. A failed value does not stop the others.
-bool WriteSoundFile(TForm1& form, const std::string& name) {
-  const std::vector<IniValue> values = FilledValues(form);
+// Writes the values into one listed file; false when any of them could not
+// be written. A failed value does not stop the others.
+bool WriteSoundFile(TForm1& form, const std::string& name, const std::vector<IniValue>& values) {
   if (values.empty()) return true;
   const std::string path = GameRoot + SoundFolder + "\\" + name;
   // The profile would cut a longer path and write into another file.
@@ -145,14 +144,18 @@ bool WriteSoundFile(TForm1& form, const std::string& name) {
   return written;
 }
 
-// Returns the names of the files that could not be written.
+// Returns the names of the files that could not be written. The fields are
+// read once, before the first file: every file receives the same values
+// even when the user types meanwhile, and reading the fields anew for every
+// file would cost more than the writes themselves.
 std::vector<std::string> WriteTickedFiles(TForm1& form) {
+  const std::vector<IniValue> values = FilledValues(form);
   std::vector<std::string> failed;
   form.PC1->SetPosition(0);
   const int count = form.CLB->Count();
   for (int item = 0; item < count; ++item) {
     Application.ProcessMessages();
-    if (form.CLB->Checked(item) && !WriteSoundFile(form, form.CLB->Items(item)))
+    if (form.CLB->Checked(item) && !WriteSoundFile(form, form.CLB->Items(item), values))
       failed.push_back(form.CLB->Items(item));
     form.PC1->SetPosition(form.PC1->Position() + 1);
   }
