@@ -21,7 +21,7 @@ wine reg add 'HKLM\SOFTWARE\SCi Games\Richard Burns Rally\InstallPath' /ve /d "$
 echo "run-demo: demo game at $game_root (under $WINEPREFIX/drive_c)"
 
 klangor=build/app/Klangor.exe
-inspect=build/tests/e2e/klangor-inspect.exe
+inspect=build/tests/e2e/klangor-window-reader.exe
 
 if [ -z "$klangor_xvfb_pid" ]; then
     echo "run-demo: opening Klangor on $DISPLAY"

@@ -4,7 +4,7 @@
 # server already up) and KLANGOR_EXE, KLANGOR_INSPECT, KLANGOR_ROOT (ctest sets
 # them). On a private Xvfb without a window manager Wine draws the window frames
 # itself; clicks are therefore placed with the client origin that
-# klangor-inspect reports, in screen coordinates.
+# klangor-window-reader reports, in screen coordinates.
 set -euo pipefail
 : "${WINEPREFIX:?run through scripts/test.sh}" "${DISPLAY:?run through scripts/test.sh}"
 : "${KLANGOR_EXE:?}" "${KLANGOR_INSPECT:?}" "${KLANGOR_ROOT:?}"
@@ -64,7 +64,7 @@ wait_window() {
     fail "no window \"$title\" after $seconds s"
 }
 
-# inspect [TITLE]: klangor-inspect's description of the window (default Klangor).
+# inspect [TITLE]: klangor-window-reader's description of the window (default Klangor).
 inspect() {
     wine "$KLANGOR_INSPECT" "${1:-Klangor}" </dev/null
 }

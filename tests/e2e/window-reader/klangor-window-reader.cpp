@@ -1,8 +1,8 @@
-// klangor-inspect: shows another process's window as the end-to-end scripts need
+// klangor-window-reader: shows another process's window as the end-to-end scripts need
 // to see it, through the same messages a screen reader would send.
 //
-//   klangor-inspect.exe TITLE          describe the visible top-level window TITLE
-//   klangor-inspect.exe --close TITLE  ask it to close (WM_CLOSE), as its close box does
+//   klangor-window-reader.exe TITLE          describe the visible top-level window TITLE
+//   klangor-window-reader.exe --close TITLE  ask it to close (WM_CLOSE), as its close box does
 //
 // Output, one line per element, fields separated by tabs, UTF-8 text:
 //   window  <title>  outer <w> <h>  client <w> <h>  origin <x> <y>   (client's top-left on screen)
@@ -160,13 +160,13 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     const bool close = argc == 3 && std::string(argv[1]) == "--close";
     if (argc != 2 && !close) {
-        std::fprintf(stderr, "usage: klangor-inspect [--close] TITLE\n");
+        std::fprintf(stderr, "usage: klangor-window-reader [--close] TITLE\n");
         return 2;
     }
     Search search{widen(argv[argc - 1])};
     EnumWindows(findVisibleTopLevel, reinterpret_cast<LPARAM>(&search));
     if (!search.found) {
-        std::fprintf(stderr, "klangor-inspect: no visible window titled \"%s\"\n", argv[argc - 1]);
+        std::fprintf(stderr, "klangor-window-reader: no visible window titled \"%s\"\n", argv[argc - 1]);
         return 1;
     }
     if (close)
