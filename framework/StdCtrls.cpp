@@ -54,24 +54,20 @@ void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
 
 void TLabel::AdjustSize() {
   if (!FAutoSize) return;
-  // Measured on the label's own window once it exists: under Wine the screen's
-  // device context can lay the same font out a pixel narrower.
   HWND window = HandleAllocated() ? Handle() : nullptr;
   HDC dc = GetDC(window);
   RECT bounds{0, 0, 0, 0};
   DrawCaption(dc, bounds, DT_CALCRECT);
-  if (TControl::Caption().empty()) {
-    HGDIOBJ old = SelectObject(dc, Font().Handle());
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    bounds.bottom = metrics.tmHeight;
-    SelectObject(dc, old);
-  }
+  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
   ReleaseDC(window, dc);
-  // Anti-aliased glyphs may put ink up to two pixels past the advance widths
-  // that the measurement adds up; without the room the last letter is clipped.
-  constexpr int InkRoom = 2;
-  SetBounds(Left(), Top(), bounds.right + (bounds.right > 0 ? InkRoom : 0), bounds.bottom);
+  // The measurement adds up advance widths, but a substituted, anti-aliased
+  // face (as Wine renders "MS Sans Serif") can put the last letter's ink up to
+  // half a character further; without that room the letter is clipped.
+  const int inkRoom = bounds.right > 0 ? metrics.tmAveCharWidth / 2 + 1 : 0;
+  SetBounds(Left(), Top(), bounds.right + inkRoom, metrics.tmHeight);
 }
 
 void TLabel::InitializeWnd() {

@@ -1,6 +1,8 @@
 // The stored layout's text format and the reader that builds a form from it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "framework/Forms.h"
 #include "framework/Layout.h"
 #include "framework/StdCtrls.h"
@@ -131,5 +133,29 @@ TEST(LayoutReader, UnknownNamesStopTheReadingNamingThem) {
     } catch (const ELayoutError& error) {
       EXPECT_NE(std::string(error.what()).find(expected), std::string::npos) << error.what();
     }
+  }
+}
+
+TEST(Label, AutoSizeLeavesRoomForTheInkOfEveryLetter) {
+  TTestForm form("object F: TForm\n  Font.Name = 'MS Sans Serif'\n  Font.Height = -11\nend\n");
+  form.HandleNeeded();
+  for (const char* caption : {"BlowOffValve", "Liste des fichiers / List of files", "Termin\xE9 / Done", "0.25"}) {
+    TLabel label(nullptr);
+    label.SetParent(&form);
+    label.SetCaption(caption);
+    label.HandleNeeded();
+    TBitmap ink;
+    ink.SetSize(label.Width() + 40, label.Height());
+    ink.Canvas().Brush().Color = clWhite;
+    ink.Canvas().FillRect({0, 0, ink.Width(), ink.Height()});
+    ink.Canvas().Font().Assign(label.Font());
+    ink.Canvas().Brush().Style = bsClear;
+    ink.Canvas().TextOut(0, 0, caption);
+    int right = -1;
+    for (int y = 0; y < ink.Height(); ++y)
+      for (int x = 0; x < ink.Width(); ++x)
+        if (ink.Pixel(x, y) != RGB(255, 255, 255)) right = std::max(right, x);
+    EXPECT_LT(right, label.Width()) << caption;
+    label.SetParent(nullptr);
   }
 }
