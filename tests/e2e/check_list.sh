@@ -8,14 +8,7 @@ source "$(dirname "$0")/lib.sh"
 
 make_game
 start_klangor
-# Without a network the version check says it failed, in a box that holds the
-# window's input while it is open.
-warning=$(wait_window Warning)
-xdotool key --window "$warning" Return
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Warning$' >/dev/null 2>&1 || break
-    sleep 0.2
-done
+dismiss_version_warning
 description=$(inspect)
 origin=$(awk -F'\t' '$1 == "window" { sub("origin ", "", $5); print $5 }' <<<"$description")
 read -r origin_x origin_y <<<"$origin"

@@ -64,6 +64,22 @@ wait_window() {
     fail "no window \"$title\" after $seconds s"
 }
 
+# wait_gone TITLE: waits (up to 10 s) until no window TITLE is shown.
+wait_gone() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# dismiss_version_warning: without a network the version check reports its
+# failure at start-up, in a box that holds the window's input while open.
+dismiss_version_warning() {
+    xdotool key --window "$(wait_window Warning)" Return
+    wait_gone Warning || fail "the version check's warning did not close"
+}
+
 # inspect [TITLE]: klangor-window-reader's description of the window (default Klangor).
 inspect() {
     wine "$KLANGOR_INSPECT" "${1:-Klangor}" </dev/null

@@ -21,16 +21,7 @@ first_bank=$(find "$audio" -maxdepth 1 -name '*.ini' | head -n 1)
 for n in $(seq -w 1 400); do cp "$first_bank" "$audio/zz_bank_$n.ini"; done
 
 start_klangor
-# Without a network the version check fails and says so in a box, which would
-# hold the window's input while it is open.
-for _ in $(seq 50); do
-    warning=$(xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -n 1) || true
-    if [ -n "$warning" ]; then
-        xdotool key --window "$warning" Return 2>/dev/null || true
-        break
-    fi
-    sleep 0.2
-done
+dismiss_version_warning
 origin=$(inspect | awk -F'\t' '$1 == "window" { sub("origin ", "", $5); print $5 }')
 read -r origin_x origin_y <<<"$origin"
 

@@ -26,11 +26,7 @@ expect_eq "list count behind the warning" "count	12" "$(inspect | grep -P '^coun
 
 read -r left top width height < <(cut -f4 <<<"$ok_button")
 click $((left + width / 2)) $((top + height / 2)) Warning
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Warning$' >/dev/null 2>&1 || break
-    sleep 0.2
-done
-xdotool search --onlyvisible --name '^Warning$' >/dev/null 2>&1 && fail "the warning did not close"
+wait_gone Warning || fail "the warning did not close"
 echo "ok: warning closed"
 
 # The path field, Edit2, still takes typing once the check is over.

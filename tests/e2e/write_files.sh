@@ -13,14 +13,7 @@ audio="$game_folder/KOVEN/Sounds/Audio"
 before=$(mktemp -d)
 find "$audio" -maxdepth 1 -type f -name "*.ini" -exec cp {} "$before"/ \;
 start_klangor
-# Without a network the version check says it failed, in a box that holds the
-# window's input while it is open.
-warning=$(wait_window Warning)
-xdotool key --window "$warning" Return
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Warning$' >/dev/null 2>&1 || break
-    sleep 0.2
-done
+dismiss_version_warning
 
 # control_rect CLASS TOP_BELOW: "left top width height" of the first control of
 # that class lying below the given top, topmost then leftmost.
