@@ -12,7 +12,10 @@ export KLANGOR_XVFB=always
 # shellcheck source=wine-env.sh
 source scripts/wine-env.sh || exit
 
-ctest --test-dir build --output-on-failure -j2 --timeout 300
+# A Wine process now and then dies at start-up without a word under load (seen
+# once: a test exe "failing" in 0.01 s with no output, passing at once when run
+# again). A test that fails is run a second time; a real fault fails both.
+ctest --test-dir build --output-on-failure -j2 --timeout 300 --repeat until-pass:2
 status=$?
 
 finished=$(date +%s)

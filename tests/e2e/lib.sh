@@ -76,8 +76,17 @@ wait_gone() {
 # dismiss_version_warning: without a network the version check reports its
 # failure at start-up, in a box that holds the window's input while open.
 dismiss_version_warning() {
-    xdotool key --window "$(wait_window Warning)" Return
-    wait_gone Warning || fail "the version check's warning did not close"
+    # Wine may replace the box's X window while it maps it, so the key goes to
+    # whichever window bears the title now, until the box is gone.
+    wait_window Warning >/dev/null
+    for _ in $(seq 10); do
+        local box
+        box=$(xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -n 1) || true
+        [ -n "$box" ] || return 0
+        xdotool key --window "$box" Return 2>/dev/null || true
+        wait_gone Warning && return 0
+    done
+    fail "the version check's warning did not close"
 }
 
 # inspect [TITLE]: klangor-window-reader's description of the window (default Klangor).
