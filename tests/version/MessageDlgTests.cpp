@@ -10,12 +10,13 @@ namespace {
 
 thread_local WPARAM keyToPress = 0;
 
-// Presses the key in the box as soon as it is shown, through the box's own
-// modal loop, which turns it into the box's command.
+// Presses the key in the box once it has set up its buttons (a task-modal box
+// is activated before that under Wine), through the box's own modal loop,
+// which turns it into the box's command.
 LRESULT CALLBACK PressKeyInBox(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE && keyToPress) {
-    HWND box = reinterpret_cast<HWND>(wParam);
-    PostMessageA(box, WM_KEYDOWN, keyToPress, 0);
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && call->message == WM_INITDIALOG && keyToPress) {
+    PostMessageA(call->hwnd, WM_KEYDOWN, keyToPress, 0);
     keyToPress = 0;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -23,7 +24,7 @@ LRESULT CALLBACK PressKeyInBox(int code, WPARAM wParam, LPARAM lParam) {
 
 TModalResult AnswerWithKey(WPARAM key, bool yesNo) {
   keyToPress = key;
-  HHOOK hook = SetWindowsHookExA(WH_CBT, PressKeyInBox, nullptr, GetCurrentThreadId());
+  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, PressKeyInBox, nullptr, GetCurrentThreadId());
   const TModalResult result = MessageDlg("Question", mtConfirmation, yesNo);
   UnhookWindowsHookEx(hook);
   return result;
