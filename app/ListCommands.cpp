@@ -7,12 +7,13 @@
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/bButton.h"
 #include "framework/Dialogs.h"
+#include "framework/SysUtils.h"
 
 namespace {
 
-const char* const UncheckAllCaption = "D\xE9" "cocher tout / Uncheck all";
+const char* const UncheckAllCaption = "Décocher tout / Uncheck all";
 const char* const CheckAllCaption = "Cocher tout / Check all";
-const char* const DefaultValuesCaption = "Valeur par d\xE9" "faut / Default values";
+const char* const DefaultValuesCaption = "Valeur par défaut / Default values";
 const char* const ClearValuesCaption = "Vider les champs / Clear all values";
 
 const char* const InvalidPathMessage =
@@ -26,11 +27,6 @@ const char* const DefaultGains[] = {"1.0", "0.35", "0.35", "0.2", "1.0", "1.0", 
                                     "0.3", "0.25", "0.5",  "1.0", "1.0", "0.5", "0.5",  "0.5", "1.0", "1.0",
                                     "1.0", "0.25", "0.25", "1.0", "0.5", "1.0", "1.0",  "1.0"};
 
-bool FolderExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 }  // namespace
 
 void TForm1::Edit2KeyDown(TObject*, WORD& Key, TShiftState) {
@@ -42,7 +38,7 @@ void TForm1::bButton5Click(TObject*) { TakeTypedRoot(); }
 void TForm1::TakeTypedRoot() {
   if (FWriting) return;
   GameRoot = Edit2->Text();
-  if (FolderExists(Edit2->Text() + "\\KOVEN\\")) {
+  if (DirectoryExists(Edit2->Text() + "\\KOVEN\\")) {
     ListSoundFiles();
     return;
   }

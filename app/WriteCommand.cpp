@@ -20,12 +20,12 @@
 namespace {
 
 const char* const RangeMessage =
-    "Les valeurs doivent \xEAtre comprises entre 0 et 1, si vous voulez d\xE9passer la valeur 1.0 cochez la case "
-    "pr\xE9vue\r"
+    "Les valeurs doivent être comprises entre 0 et 1, si vous voulez dépasser la valeur 1.0 cochez la case "
+    "prévue\r"
     "Values must be between 0 and 1, If you want to exceed the value 1.0 use the checkbox provided";
 const char* const InvalidPathMessage = "Le chemin n'est pas valide\rPath is not valid";
 const char* const FailedFilesHeading =
-    "Certains fichiers n'ont pas pu \xEAtre modifi\xE9s :\r"
+    "Certains fichiers n'ont pas pu être modifiés :\r"
     "Some files could not be modified:";
 constexpr size_t FailedFilesNamed = 20;
 
@@ -177,7 +177,7 @@ void TForm1::bButton1Click(TObject*) {
   const WriteSession session(FWriting, FEndRequested);
   const BusyCursor busy;
   if (!GainsPass(*this)) return;
-  if (Edit2->Text().empty()) {
+  if (Edit2->Text().empty() || !FitsMaxPath(Edit2->Text() + SoundFolder)) {
     ShowMessageBox(InvalidPathMessage);
     return;
   }

@@ -196,10 +196,12 @@ std::string TApplication::TitleFromPath(const std::string& exePath) {
   const size_t slash = exePath.find_last_of("\\/");
   std::string title = exePath.substr(slash == std::string::npos ? 0 : slash + 1);
   title = title.substr(0, title.find('.'));
-  if (title.size() <= 1) return title;
-  std::wstring rest = Text::ToWide(title.substr(1));
-  CharLowerBuffW(rest.data(), static_cast<DWORD>(rest.size()));
-  return title.substr(0, 1) + Text::FromWide(rest);
+  // The first character may take two UTF-16 units (a surrogate pair).
+  std::wstring wide = Text::ToWide(title);
+  const size_t first = !wide.empty() && IS_HIGH_SURROGATE(wide[0]) ? 2 : 1;
+  if (wide.size() <= first) return title;
+  CharLowerBuffW(wide.data() + first, static_cast<DWORD>(wide.size() - first));
+  return Text::FromWide(wide);
 }
 
 std::string TApplication::Title() const { return TitleFromPath(ExeName()); }

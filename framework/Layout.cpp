@@ -8,6 +8,7 @@
 #include "framework/Controls.h"
 #include "framework/Forms.h"
 #include "framework/SysUtils.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -124,9 +125,10 @@ class LayoutParser {
         const size_t start = FPos;
         while (std::isdigit(static_cast<unsigned char>(Peek()))) ++FPos;
         if (start == FPos) Fail("expected a character code after '#'");
-        const int code = std::atoi(FText.substr(start, FPos - start).c_str());
-        if (code > 255) Fail("character code above 255");
-        text += static_cast<char>(code);
+        const long code = std::atol(FText.substr(start, FPos - start).c_str());
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+          Fail("character code outside Unicode");
+        text += Text::FromCodePoint(static_cast<char32_t>(code));
       } else {
         const size_t saved = FPos;
         const int savedLine = FLine;

@@ -1,5 +1,5 @@
 // The error type that event handlers raise and the application's error box
-// shows. Its message is an 8-bit code page 1252 text like every other text.
+// shows. Its message is a UTF-8 text like every other text.
 #pragma once
 
 #include <stdexcept>
@@ -34,3 +34,10 @@ std::string IntToStr(long long value);
 // Replaces every occurrence of one character, as the write command swaps the
 // decimal separators of its value fields.
 std::string ReplaceChar(std::string text, char from, char to);
+
+// Paths longer than the platform's classic limit of 260 UTF-16 units, the
+// terminating zero included, are refused before any file call: Windows
+// would refuse them anyway, and nothing then reaches another file.
+bool FitsMaxPath(const std::string& path);
+// True when a folder exists at the path (which must fit the limit).
+bool DirectoryExists(const std::string& path);

@@ -1,20 +1,26 @@
-// Texts of the program are 8-bit strings in code page 1252 (the French
-// captions hold accented letters as single bytes). Windows is handed them in
-// UTF-16 at the display boundary so that they show correctly whatever the
-// machine's own ANSI code page is.
+// Texts inside the program are UTF-8 in std::string: captions, messages, and
+// every file, folder and registry name, whatever script it is written in.
+// Windows is handed them in UTF-16 (the W functions) and its answers are
+// converted back, so nothing passes through an 8-bit code page on the way.
 #pragma once
 
 #include <string>
 
 namespace Text {
 
-constexpr unsigned CodePage = 1252;
-
 std::wstring ToWide(const std::string& text);
 std::string FromWide(const std::wstring& text);
 
-// Letter-case folding of plain ASCII letters only, as Windows' case-insensitive
-// names compare them.
+// One character given by its Unicode code point (a stored layout's #233).
+std::string FromCodePoint(char32_t code);
+
+// Lengths and cuts count characters, not bytes: a limit of 128 characters
+// holds 128 letters of any script and never cuts one in two.
+size_t Length(const std::string& text);
+std::string Left(const std::string& text, size_t characters);
+
+// Letter-case folding of plain ASCII letters only, as the INI section and
+// key names the program uses are compared.
 std::string LowerCase(std::string text);
 bool SameText(const std::string& a, const std::string& b);
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "components/config/BFC_Utils.h"
+#include "framework/SysUtils.h"
+#include "framework/Text.h"
 
 TBFC_Dir::TBFC_Dir(TComponent* owner) : TComponent(owner) {}
 
@@ -30,13 +32,15 @@ void TBFC_Dir::ReadDir() {
   const std::string folder = AddBackslash(FPathName);
   FListDirs.Clear();
   FListFiles.Clear();
-  // The A functions search with every attribute allowed (read-only, hidden,
-  // system, volume label, folder, archive); the entries are sorted below.
-  WIN32_FIND_DATAA entry;
-  FindHandle search(FindFirstFileA((folder + FFileName).c_str(), &entry));
+  // The search allows every attribute (read-only, hidden, system, volume
+  // label, folder, archive); the entries are sorted below. Names cross as
+  // UTF-16 both ways, so each one is listed under its own name.
+  if (!FitsMaxPath(folder + FFileName)) return;
+  WIN32_FIND_DATAW entry;
+  FindHandle search(FindFirstFileW(Text::ToWide(folder + FFileName).c_str(), &entry));
   if (!search.Found()) return;
   do {
-    const std::string name = entry.cFileName;
+    const std::string name = Text::FromWide(entry.cFileName);
     if (name.empty() || name[0] == '.') continue;
     const std::string line = FPathInName ? folder + name : name;
     const DWORD attributes = entry.dwFileAttributes;
@@ -44,7 +48,7 @@ void TBFC_Dir::ReadDir() {
     const bool isVolumeLabel = attributes & 0x8;
     if (isFolder) FListDirs.Add(line);
     else if (!isVolumeLabel) FListFiles.Add(line);
-  } while (FindNextFileA(search.Get(), &entry));
+  } while (FindNextFileW(search.Get(), &entry));
 }
 
 const PropertyTable& TBFC_Dir::PublishedTable() {

@@ -3,14 +3,24 @@
 #include <windows.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
 
+#include "framework/Text.h"
+
 str128& str128::operator=(const std::string& text) {
-  FLength = text.size() < Capacity ? text.size() : Capacity;
-  std::memcpy(FChars.data(), text.data(), FLength);
+  const std::string kept = Text::Left(text, Capacity);
+  FLength = kept.size();
+  std::memcpy(FChars.data(), kept.data(), FLength);
   FChars[FLength] = '\0';
   return *this;
 }
+
+namespace {
+
+std::wstring Wide(const str128& text) { return Text::ToWide(text.str()); }
+
+}  // namespace
 
 bool TProfile::Read() {
   // Windows drops the blanks at the end of a default, so that "no default",
@@ -18,18 +28,19 @@ bool TProfile::Read() {
   // blank of a default made only of blanks, so they are dropped here.
   std::string fallback = FDefaultValue.str();
   fallback.erase(fallback.find_last_not_of(' ') + 1);
-  char buffer[256];
-  const DWORD count = GetPrivateProfileStringA(FCategory.c_str(), FKeyName.c_str(), fallback.c_str(), buffer,
-                                               sizeof(buffer), FIniFileName.c_str());
-  FDataString = std::string(buffer);
+  wchar_t buffer[256];
+  const DWORD count =
+      GetPrivateProfileStringW(Wide(FCategory).c_str(), Wide(FKeyName).c_str(), Text::ToWide(fallback).c_str(),
+                               buffer, static_cast<DWORD>(std::size(buffer)), Wide(FIniFileName).c_str());
+  FDataString = Text::FromWide(buffer);
   return count > 0;
 }
 
 bool TProfile::Write() {
   // The value is never a null pointer: an empty DataString writes an empty
   // value instead of deleting the key.
-  return WritePrivateProfileStringA(FCategory.c_str(), FKeyName.c_str(), FDataString.c_str(),
-                                    FIniFileName.c_str()) != 0;
+  return WritePrivateProfileStringW(Wide(FCategory).c_str(), Wide(FKeyName).c_str(), Wide(FDataString).c_str(),
+                                    Wide(FIniFileName).c_str()) != 0;
 }
 
 bool TProfile::Execute() {

@@ -10,9 +10,11 @@
 #include "framework/Classes.h"
 
 // A text of at most 128 characters kept inside its owner, zero-terminated.
+// Characters, not bytes: the UTF-8 text of 128 letters of any script fits.
 class str128 {
  public:
   static constexpr size_t Capacity = 128;
+  static constexpr size_t ByteCapacity = Capacity * 4;
   str128() { FChars[0] = '\0'; }
   str128(const std::string& text) { *this = text; }
   str128& operator=(const std::string& text);
@@ -22,7 +24,7 @@ class str128 {
   bool empty() const { return FLength == 0; }
 
  private:
-  std::array<char, Capacity + 1> FChars;
+  std::array<char, ByteCapacity + 1> FChars;
   size_t FLength = 0;
 };
 

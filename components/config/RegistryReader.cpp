@@ -3,13 +3,15 @@
 #include <vector>
 
 #include "framework/SysUtils.h"
+#include "framework/Text.h"
 
 namespace {
 
 class OpenKey {
  public:
   OpenKey(HKEY root, const std::string& path) {
-    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &FKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, Text::ToWide(path).c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &FKey) !=
+        ERROR_SUCCESS)
       FKey = nullptr;
   }
   ~OpenKey() {
@@ -27,7 +29,7 @@ class OpenKey {
 
 TRegistryReader::TRegistryReader(TComponent* owner) : TComponent(owner) {}
 
-std::string TRegistryReader::About() const { return "Version 1.0, 2002\xAE Klangor"; }
+std::string TRegistryReader::About() const { return "Version 1.0, 2002® Klangor"; }
 
 HKEY TRegistryReader::RootKeyHandle(TRootKey rootKey) {
   switch (rootKey) {
@@ -45,14 +47,17 @@ std::string TRegistryReader::ReadString(const std::string& valueName) const {
   const std::string path = !FKey.empty() && FKey[0] == '\\' ? FKey.substr(1) : FKey;
   OpenKey key(RootKeyHandle(FRootKey), path);
   if (!key.Get()) return {};
+  // The value is read as it is stored, in UTF-16: a root holding any
+  // script's letters reaches the program unchanged.
+  const std::wstring name = Text::ToWide(valueName);
   DWORD type = 0, size = 0;
-  if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
+  if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return {};
   if (type != REG_SZ && type != REG_EXPAND_SZ) throw Exception("Invalid data type for '" + valueName + "'");
-  std::vector<char> data(size + 1, '\0');
-  if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+  std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
+  if (RegQueryValueExW(key.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
       ERROR_SUCCESS)
     throw Exception("Failed to get data for '" + valueName + "'");
-  return std::string(data.data());  // up to the first zero character
+  return Text::FromWide(data.data());  // up to the first zero character
 }
 
 const PropertyTable& TRegistryReader::PublishedTable() {

@@ -59,9 +59,9 @@ void TVersionChecker::EvaluateVersionFile() {
 
 void TVersionChecker::OfferNewerVersion(const std::string& downloadURL) {
   const std::string question =
-      "Vous n'utilisez pas la derni\xE8re version de ce logiciel.\r\n"
-      "Vous devez utiliser la derni\xE8re version du logiciel de d\xE9pannage.\r\n"
-      "Voulez vous la t\xE9l\xE9"
+      "Vous n'utilisez pas la dernière version de ce logiciel.\r\n"
+      "Vous devez utiliser la dernière version du logiciel de dépannage.\r\n"
+      "Voulez vous la télé"
       "charger maintenant ?";
   if (MessageDlg(question, mtConfirmation, true) == mrYes) {
     if (IsWebAddress(downloadURL)) ShellExecuteA(nullptr, "open", downloadURL.c_str(), "", "", SW_SHOWNORMAL);
@@ -73,13 +73,13 @@ void TVersionChecker::OfferNewerVersion(const std::string& downloadURL) {
 
 void TVersionChecker::ShowFailureWarning() {
   MessageDlg(
-      "Le logiciel ne peut v\xE9rifier automatiquement si il s'agit de la derni\xE8re version de celui-ci.\r"
-      "Pour pouvoir v\xE9rifier si il s'agit bien de la derni\xE8re version, le logiciel a besoin de se connecter "
-      "\xE0 internet.\r"
-      "Vous devez imp\xE9rativement utiliser la derni\xE8re version du logiciel de d\xE9pannage.\r"
-      "Comme la v\xE9rification de version n'a pas pu \xEAtre effectu\xE9"
-      "e, le r\xE9sultat de l'analyse n'est "
-      "peut \xEAtre pas fiable.",
+      "Le logiciel ne peut vérifier automatiquement si il s'agit de la dernière version de celui-ci.\r"
+      "Pour pouvoir vérifier si il s'agit bien de la dernière version, le logiciel a besoin de se connecter "
+      "à internet.\r"
+      "Vous devez impérativement utiliser la dernière version du logiciel de dépannage.\r"
+      "Comme la vérification de version n'a pas pu être effectué"
+      "e, le résultat de l'analyse n'est "
+      "peut être pas fiable.",
       mtWarning, false);
 }
 

@@ -7,14 +7,17 @@
 
 #include "components/version/VersionChecker.h"
 #include "framework/Dialogs.h"
+#include "framework/Text.h"
 
 namespace {
 
-std::string RunningExecutablePath() {
-  std::vector<char> path(MAX_PATH);
+// Kept in UTF-16 as the platform gives it: the program may lie in a folder
+// named in any script.
+std::wstring RunningExecutablePath() {
+  std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) return std::string(path.data(), length);
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return std::wstring(path.data(), length);
     path.resize(path.size() * 2);
   }
 }
@@ -23,7 +26,7 @@ std::string RunningExecutablePath() {
 bool TranslationKey(const std::vector<char>& versionInfo, std::string& key) {
   void* translation = nullptr;
   UINT length = 0;
-  if (!VerQueryValueA(versionInfo.data(), "\\VarFileInfo\\Translation", &translation, &length) ||
+  if (!VerQueryValueW(versionInfo.data(), L"\\VarFileInfo\\Translation", &translation, &length) ||
       length < 2 * sizeof(WORD))
     return false;
   const WORD* entry = static_cast<const WORD*>(translation);
@@ -34,22 +37,22 @@ bool TranslationKey(const std::vector<char>& versionInfo, std::string& key) {
 }
 
 void ShowMissingVersionNotice() {
-  MessageDlg("Pas d'information sur le num\xE9ro \r\nde version de ce logiciel.", mtInformation, false);
+  MessageDlg("Pas d'information sur le numéro \r\nde version de ce logiciel.", mtInformation, false);
 }
 
 }  // namespace
 
 bool TVersionChecker::ReadVersionInfo(TStringList& list) {
   list.Clear();
-  const std::string path = RunningExecutablePath();
+  const std::wstring path = RunningExecutablePath();
   DWORD handle = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
   if (size == 0) {
     ShowMissingVersionNotice();
     return false;
   }
   std::vector<char> versionInfo(size);
-  if (!GetFileVersionInfoA(path.c_str(), handle, size, versionInfo.data())) return false;
+  if (!GetFileVersionInfoW(path.c_str(), handle, size, versionInfo.data())) return false;
   std::string translation;
   if (!TranslationKey(versionInfo, translation)) {
     ShowMissingVersionNotice();
@@ -57,10 +60,12 @@ bool TVersionChecker::ReadVersionInfo(TStringList& list) {
   }
   for (const char* name : {"FileVersion", "LegalCopyright", "ProductName", "ProductVersion"}) {
     const std::string subBlock = "StringFileInfo\\" + translation + "\\" + name;
-    char* value = nullptr;
+    wchar_t* value = nullptr;
     UINT length = 0;
-    if (VerQueryValueA(versionInfo.data(), subBlock.c_str(), reinterpret_cast<void**>(&value), &length) && value)
-      list.Add(value);
+    if (VerQueryValueW(versionInfo.data(), Text::ToWide(subBlock).c_str(), reinterpret_cast<void**>(&value),
+                       &length) &&
+        value)
+      list.Add(Text::FromWide(value));
   }
   return true;
 }

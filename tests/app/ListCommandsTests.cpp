@@ -19,9 +19,9 @@ using namespace klangor::test;
 
 namespace {
 
-const std::string UncheckAll = "D\xE9" "cocher tout / Uncheck all";
+const std::string UncheckAll = "Décocher tout / Uncheck all";
 const std::string CheckAll = "Cocher tout / Check all";
-const std::string DefaultValues = "Valeur par d\xE9" "faut / Default values";
+const std::string DefaultValues = "Valeur par défaut / Default values";
 const std::string ClearValues = "Vider les champs / Clear all values";
 const std::string InvalidPathMessage =
     "Le chemin est invalide. / Invalid path.\r\rVous devez indiquer le chemin vers la racine du jeu.\r"

@@ -145,8 +145,8 @@ TEST(Startup, ValueFieldsStartEmptyAndButtonsWithTheirStoredCaptions) {
   for (const TForm1::GainRow& row : form.GainRows()) EXPECT_EQ(row.Field->Text(), "") << row.Field->Name();
   EXPECT_FALSE(form.CheckBox1->Checked());
   EXPECT_FALSE(form.CheckBox2->Checked());
-  EXPECT_EQ(form.bButton3->Caption(), "D\xE9" "cocher tout / Uncheck all");
-  EXPECT_EQ(form.bButton4->Caption(), "Valeur par d\xE9" "faut / Default values");
+  EXPECT_EQ(form.bButton3->Caption(), "Décocher tout / Uncheck all");
+  EXPECT_EQ(form.bButton4->Caption(), "Valeur par défaut / Default values");
   EXPECT_EQ(form.bButton1->Caption(), "Modifier les fichiers / Modify files");
   EXPECT_EQ(form.bButton2->Caption(), "Quitter / Quit");
   EXPECT_EQ(form.bButton5->Caption(), "->");

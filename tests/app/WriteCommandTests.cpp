@@ -26,11 +26,11 @@ using Lines = std::vector<std::string>;
 const std::vector<std::string> NoFiles;
 
 const std::string RangeMessage =
-    "Les valeurs doivent \xEAtre comprises entre 0 et 1, si vous voulez d\xE9passer la valeur 1.0 cochez la case "
-    "pr\xE9vue\rValues must be between 0 and 1, If you want to exceed the value 1.0 use the checkbox provided";
+    "Les valeurs doivent être comprises entre 0 et 1, si vous voulez dépasser la valeur 1.0 cochez la case "
+    "prévue\rValues must be between 0 and 1, If you want to exceed the value 1.0 use the checkbox provided";
 const std::string PathMessage = "Le chemin n'est pas valide\rPath is not valid";
 const std::string ReportHeading =
-    "Certains fichiers n'ont pas pu \xEAtre modifi\xE9s :\rSome files could not be modified:";
+    "Certains fichiers n'ont pas pu être modifiés :\rSome files could not be modified:";
 
 // The fixture's sound bank, lines minus blank ones, after the given keys
 // took the given values (the bank holds every key used here).
@@ -171,7 +171,7 @@ TEST(WriteCommand, TickedFilesReceiveTheTypedValueAndNothingElseChanges) {
   EXPECT_TRUE(w.Unchanged("b.ini"));
   EXPECT_EQ(w.Gain(3).Text(), "0.8");
   EXPECT_EQ(w.form().PC1->Position(), 3);
-  EXPECT_EQ(w.form().PC1->CaptionText(), "Termin\xE9 / Done");
+  EXPECT_EQ(w.form().PC1->CaptionText(), "Terminé / Done");
   EXPECT_EQ(GameRoot, w.fixture.GameRootPath());
   EXPECT_EQ(Screen.Cursor(), crDefault);
   EXPECT_TRUE(w.NewBoxes().empty());
@@ -477,8 +477,8 @@ TEST(WriteCommand, CommandsPressedDuringTheWriteWait) {
   EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rc.ini");
   EXPECT_EQ(w.FileLines("a.ini"), BankWith({{"Engine", "0.8"}}));
   EXPECT_TRUE(w.Unchanged("b.ini"));
-  EXPECT_EQ(w.form().bButton3->Caption(), "D\xE9" "cocher tout / Uncheck all");
-  EXPECT_EQ(w.form().bButton4->Caption(), "Valeur par d\xE9" "faut / Default values");
+  EXPECT_EQ(w.form().bButton3->Caption(), "Décocher tout / Uncheck all");
+  EXPECT_EQ(w.form().bButton4->Caption(), "Valeur par défaut / Default values");
   EXPECT_EQ(w.form().Edit1->Text(), "");
   EXPECT_FALSE(w.form().CLB->Checked(1));
   EXPECT_FALSE(Application.Terminated());

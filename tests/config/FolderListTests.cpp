@@ -25,7 +25,7 @@ TEST(AddBackslash, CompletesFolderPaths) {
   const std::pair<std::string, std::string> cases[] = {
       {"", ""},           {"C:", "C:"},          {"C:\\Data\\", "C:\\Data\\"}, {"C:\\Data", "C:\\Data\\"},
       {"d", "d:\\"},      {"D", "D:\\"},         {"z", "z:\\"},                {"5", "5\\"},
-      {"\xE9", "\xE9\\"}, {"ab", "ab\\"},        {"\\\\server\\share", "\\\\server\\share\\"},
+      {"é", "é\\"}, {"ab", "ab\\"},        {"\\\\server\\share", "\\\\server\\share\\"},
   };
   for (const auto& [path, expected] : cases) EXPECT_EQ(AddBackslash(path), expected) << "'" << path << "'";
 }

@@ -86,14 +86,20 @@ TEST(Profile, EveryTextKeepsItsFirst128Characters) {
                         {"DefaultValue", &TProfile::SetDefaultValue, &TProfile::DefaultValue},
                         {"DataString", &TProfile::SetDataString, &TProfile::DataString},
                         {"IniFileName", &TProfile::SetIniFileName, &TProfile::IniFileName}};
-  std::string long129;
-  for (int i = 0; i < 129; ++i) long129 += static_cast<char>('a' + i % 26);
-  long129[5] = '\xE9';
+  // Characters of one to four bytes each: the limit counts characters.
+  const char* const letters[] = {"a", "é", "ł", "Ж", "日", "😀"};
+  std::string first128, long129;
+  for (int i = 0; i < 129; ++i) {
+    if (i == 128) first128 = long129;
+    long129 += letters[i % 6];
+  }
   for (const Text& text : texts) {
     TProfile profile(nullptr);
-    for (const std::string& value : {std::string("short"), long129.substr(0, 128), long129, long129 + long129}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"short", "short"}, {first128, first128}, {long129, first128}, {long129 + long129, first128}};
+    for (const auto& [value, kept] : cases) {
       (profile.*text.set)(value);
-      EXPECT_EQ((profile.*text.get)(), value.substr(0, 128)) << text.name << " given " << value.size();
+      EXPECT_EQ((profile.*text.get)(), kept) << text.name << " given " << value.size() << " bytes";
     }
     (profile.*text.set)("");
     EXPECT_EQ((profile.*text.get)(), "") << text.name;

@@ -32,12 +32,12 @@ bool KeyExists(HKEY root, const std::string& path, REGSAM view) {
 TEST(RegistryReader, ReadsTextValuesFromThe32BitView) {
   RegistryFixture key(HKEY_LOCAL_MACHINE, TestKey, KEY_WOW64_32KEY);
   key.setString("", "C:\\Games\\Richard Burns Rally");
-  key.setString("Named", "value with \xE9");
+  key.setString("Named", "value with é");
   key.setExpandString("Expandable", "%TEMP%\\x");
   TRegistryReader reader(nullptr);
   reader.SetKey(std::string("\\") + TestKey + "\\");  // leading and trailing backslash as the window stores it
   EXPECT_EQ(reader.ReadString(""), "C:\\Games\\Richard Burns Rally");
-  EXPECT_EQ(reader.ReadString("Named"), "value with \xE9");
+  EXPECT_EQ(reader.ReadString("Named"), "value with é");
   EXPECT_EQ(reader.ReadString("Expandable"), "%TEMP%\\x");  // returned unexpanded
   EXPECT_EQ(reader.ReadString("Missing"), "");
 }
@@ -99,5 +99,5 @@ TEST(RegistryReader, InformationalPropertiesIgnoreAssignment) {
   const std::string about = reader.About();
   reader.SetAbout("something else");
   EXPECT_EQ(reader.About(), about);
-  EXPECT_EQ(about.rfind("Version 1.0, 2002\xAE ", 0), 0u);
+  EXPECT_EQ(about.rfind("Version 1.0, 2002® ", 0), 0u);
 }

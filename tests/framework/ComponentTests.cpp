@@ -83,7 +83,7 @@ TEST(Application, ErrorBoxTextEndsWithAFullStop) {
       {"Already ends.", "Already ends."},
       {"Ends with a comma,", "Ends with a comma,"},  // "," sorts before "."
       {"Ends with a digit 5", "Ends with a digit 5."},
-      {"Accent \xE9", "Accent \xE9."},
+      {"Accent é", "Accent é."},
       {"", ""},
   };
   for (const auto& [message, shown] : cases) EXPECT_EQ(TApplication::ErrorBoxText(message), shown);
@@ -95,7 +95,9 @@ TEST(Application, TitleIsTheExeNameCapitalised) {
       {"C:\\KLANGOR.EXE", "Klangor"},
       {"klangor.exe", "klangor"},
       {"D:\\x\\My.Tool.exe", "My"},
-      {"C:\\\xC9T\xC9.exe", "\xC9t\xE9"},
+      {"C:\\ÉTÉ.exe", "Été"},
+      {"C:\\Łódź\\ŁÓDŹ.exe", "Łódź"},
+      {"C:\\😀ABC.exe", "😀abc"},
   };
   for (const auto& [path, title] : cases) EXPECT_EQ(TApplication::TitleFromPath(path), title) << path;
 }

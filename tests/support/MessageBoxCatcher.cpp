@@ -2,16 +2,19 @@
 
 #include <stdexcept>
 
+#include "tests/support/Utf8.h"
+
 namespace klangor::test {
 namespace {
 
 thread_local MessageBoxCatcher* activeCatcher = nullptr;
 
+// The program's texts are UTF-8; the box holds them as UTF-16.
 std::string windowText(HWND window)
 {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
 }
 
 std::string className(HWND window)

@@ -3,7 +3,7 @@
 // While a MessageBoxCatcher lives, a thread-local hook sees every dialog box
 // ("#32770") the thread initialises, records what the user would see in it and
 // answers it at once, so the modal loop returns without anybody at the keyboard.
-// Texts are read with the A functions: the program's texts are code page 1252.
+// Texts are read as UTF-16 and kept as UTF-8, like the program's own texts.
 #pragma once
 
 #include <windows.h>

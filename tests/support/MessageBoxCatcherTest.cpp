@@ -32,13 +32,13 @@ TEST(MessageBoxCatcher, RecordsEachKindOfBoxAndAnswersIt)
         MessageBoxCatcher catcher;
         if (c.scriptedAnswer)
             catcher.answerNext(c.scriptedAnswer);
-        // Code page 1252 text with a lone carriage return, as the program writes its messages.
-        const int result = MessageBoxA(nullptr, "Le logiciel va se fermer.\rT\xE9l\xE9" "charger ?", "Klangor", c.style);
+        // Accented text with a lone carriage return, as the program writes its messages.
+        const int result = MessageBoxW(nullptr, L"Le logiciel va se fermer.\rTélécharger ?", L"Klangor", c.style);
         EXPECT_EQ(result, c.expectedResult);
         ASSERT_EQ(catcher.boxes().size(), 1u);
         const auto& box = catcher.boxes()[0];
         EXPECT_EQ(box.caption, "Klangor");
-        EXPECT_NE(box.text.find("T\xE9l\xE9" "charger ?"), std::string::npos) << box.text;
+        EXPECT_NE(box.text.find("Télécharger ?"), std::string::npos) << box.text;
         EXPECT_EQ(box.buttons, c.expectedButtons);
         EXPECT_EQ(box.hasIcon, c.expectedIcon);
         EXPECT_EQ(box.answer, c.expectedResult);

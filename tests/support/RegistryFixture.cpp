@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "tests/support/Utf8.h"
+
 namespace klangor::test {
 namespace {
 
@@ -60,14 +62,17 @@ RegistryFixture::~RegistryFixture()
     deleteTree(root_, ownedKey_, view_);
 }
 
+// Texts are stored as UTF-16, as Windows' own tools store them.
 void RegistryFixture::setString(const std::string& name, const std::string& value)
 {
-    setValue(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+    const std::wstring wide = widen(value);
+    setValue(name, REG_SZ, wide.c_str(), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 void RegistryFixture::setExpandString(const std::string& name, const std::string& value)
 {
-    setValue(name, REG_EXPAND_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+    const std::wstring wide = widen(value);
+    setValue(name, REG_EXPAND_SZ, wide.c_str(), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 void RegistryFixture::setDword(const std::string& name, DWORD value)
@@ -77,10 +82,11 @@ void RegistryFixture::setDword(const std::string& name, DWORD value)
 
 void RegistryFixture::setValue(const std::string& name, DWORD type, const void* data, DWORD size)
 {
-    const LONG status = RegSetValueExA(key_, name.empty() ? nullptr : name.c_str(), 0, type,
+    const std::wstring wideName = widen(name);
+    const LONG status = RegSetValueExW(key_, name.empty() ? nullptr : wideName.c_str(), 0, type,
                                        static_cast<const BYTE*>(data), size);
     if (status != ERROR_SUCCESS)
-        throw std::runtime_error("RegSetValueExA \"" + name + "\" failed, error " + std::to_string(status));
+        throw std::runtime_error("RegSetValueExW \"" + name + "\" failed, error " + std::to_string(status));
 }
 
 }  // namespace klangor::test

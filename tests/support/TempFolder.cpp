@@ -5,6 +5,8 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "tests/support/Utf8.h"
+
 namespace klangor::test {
 namespace {
 
@@ -17,24 +19,24 @@ std::runtime_error failure(const std::string& what, const std::string& path)
 // since DeleteFile and RemoveDirectory refuse them on Windows.
 void removeTree(const std::string& folder)
 {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(widen(folder + "\\*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = entry.cFileName;
+            const std::string name = narrow(entry.cFileName);
             if (name == "." || name == "..")
                 continue;
             const std::string child = folder + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            SetFileAttributesW(widen(child).c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 removeTree(child);
             else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &entry));
+                DeleteFileW(widen(child).c_str());
+        } while (FindNextFileW(search, &entry));
         FindClose(search);
     }
-    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(folder.c_str());
+    SetFileAttributesW(widen(folder).c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(widen(folder).c_str());
 }
 
 }  // namespace
@@ -42,11 +44,11 @@ void removeTree(const std::string& folder)
 TempFolder::TempFolder()
 {
     static std::atomic<unsigned> serial{0};
-    char temp[MAX_PATH + 1] = {};
-    DWORD length = GetTempPathA(sizeof temp, temp);
+    wchar_t temp[MAX_PATH + 1] = {};
+    DWORD length = GetTempPathW(MAX_PATH + 1, temp);
     if (length == 0 || length > MAX_PATH)
-        throw failure("GetTempPathA", "");
-    std::string base(temp, length);
+        throw failure("GetTempPathW", "");
+    std::string base = narrow(std::wstring(temp, length));
     if (base.back() == '\\')
         base.pop_back();
     // Process id and a serial keep parallel test processes and tests apart; a
@@ -54,12 +56,12 @@ TempFolder::TempFolder()
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::string candidate = base + "\\klangor-test-" + std::to_string(GetCurrentProcessId()) + "-" +
                                 std::to_string(serial++);
-        if (CreateDirectoryA(candidate.c_str(), nullptr)) {
+        if (CreateDirectoryW(widen(candidate).c_str(), nullptr)) {
             path_ = candidate;
             return;
         }
         if (GetLastError() != ERROR_ALREADY_EXISTS)
-            throw failure("CreateDirectoryA", candidate);
+            throw failure("CreateDirectoryW", candidate);
     }
     throw std::runtime_error("no free name for a temporary folder under " + base);
 }
@@ -80,17 +82,18 @@ void TempFolder::makeFolder(const std::string& relative) const
     do {
         end = relative.find('\\', end + 1);
         const std::string folder = pathOf(relative.substr(0, end));
-        if (!CreateDirectoryA(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
-            throw failure("CreateDirectoryA", folder);
+        if (!CreateDirectoryW(widen(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            throw failure("CreateDirectoryW", folder);
     } while (end != std::string::npos);
 }
 
 void TempFolder::writeFile(const std::string& relative, const std::string& bytes) const
 {
     const std::string file = pathOf(relative);
-    HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileW(widen(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        throw failure("CreateFileA", file);
+        throw failure("CreateFileW", file);
     DWORD written = 0;
     const BOOL ok = WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(handle);
@@ -101,10 +104,10 @@ void TempFolder::writeFile(const std::string& relative, const std::string& bytes
 std::string TempFolder::readFile(const std::string& relative) const
 {
     const std::string file = pathOf(relative);
-    HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE handle = CreateFileW(widen(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        throw failure("CreateFileA", file);
+        throw failure("CreateFileW", file);
     std::string bytes;
     char buffer[4096];
     DWORD got = 0;
@@ -133,7 +136,7 @@ std::vector<std::string> TempFolder::readLines(const std::string& relative) cons
 
 bool TempFolder::exists(const std::string& relative) const
 {
-    return GetFileAttributesA(pathOf(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(widen(pathOf(relative)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::vector<std::string> withoutBlankLines(const std::vector<std::string>& lines)

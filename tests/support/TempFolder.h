@@ -1,6 +1,7 @@
 // A fresh folder under the Windows temporary folder for one test, removed with
 // everything in it when the test ends. Files are written and read as exact bytes,
-// so a test sees line ends and code page 1252 characters as they are on disk.
+// so a test sees line ends and 8-bit characters as they are on disk. Names and
+// paths are UTF-8 and may hold any script.
 #pragma once
 
 #include <string>

@@ -18,7 +18,7 @@ TEST_F(MissingVersionResource, ReadVersionInfoTellsTheUserAndFails) {
   ASSERT_EQ(boxes.boxes().size(), 1u);
   const klangor::test::CaughtBox& box = boxes.boxes()[0];
   EXPECT_EQ(box.caption, "Information");
-  EXPECT_EQ(box.text, "Pas d'information sur le num\xE9ro \r\nde version de ce logiciel.");
+  EXPECT_EQ(box.text, "Pas d'information sur le numéro \r\nde version de ce logiciel.");
   EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
   EXPECT_TRUE(box.hasIcon);
 }

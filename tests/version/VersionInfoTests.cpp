@@ -10,6 +10,6 @@ TEST(ReadVersionInfo, ListsTheVersionStringsOfTheRunningProgram) {
   TStringList list;
   list.Add("left from before");
   ASSERT_TRUE(TVersionChecker::ReadVersionInfo(list));
-  EXPECT_EQ(list.Lines(), (std::vector<std::string>{"1.6.0.0", "Copyright \xA9 2026 Klangor", "Klangor", "1.6.0.0"}));
+  EXPECT_EQ(list.Lines(), (std::vector<std::string>{"1.6.0.0", "Copyright © 2026 Klangor", "Klangor", "1.6.0.0"}));
   EXPECT_TRUE(boxes.boxes().empty());
 }

@@ -47,7 +47,7 @@ inline void ConfigureAsMainWindowBar(TProgressCyl& control) {
   control.SetBorderWidth(1);
   control.SetForeColor(clBlue);
   control.SetForeLineColor(clHighlight);
-  control.SetTextDone("Termin\xE9 / Done");
+  control.SetTextDone("Terminé / Done");
   control.SetProEffect(peCustom);
   control.SetPosition(30);
 }

@@ -478,7 +478,7 @@ TEST(ProgressCylState, StoredLayoutSetsEveryPublishedProperty) {
   EXPECT_EQ(bar->Max(), 200);
   EXPECT_EQ(bar->Position(), 30);
   EXPECT_EQ(bar->ProEffect(), peCustom);
-  EXPECT_EQ(bar->TextDone(), "Termin\xE9 / Done");
+  EXPECT_EQ(bar->TextDone(), "Terminé / Done");
   EXPECT_EQ(bar->Step(), 5);
   EXPECT_FALSE(bar->StopAtMax());
 }
