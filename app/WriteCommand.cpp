@@ -16,6 +16,7 @@
 #include "framework/Dialogs.h"
 #include "framework/FloatText.h"
 #include "framework/SysUtils.h"
+#include "framework/Text.h"
 
 namespace {
 
@@ -132,7 +133,7 @@ bool WriteSoundFile(TForm1& form, const std::string& name, const std::vector<Ini
   if (values.empty()) return true;
   const std::string path = GameRoot + SoundFolder + "\\" + name;
   // The profile would cut a longer path and write into another file.
-  if (path.size() > str128::Capacity) return false;
+  if (Text::Length(path) > str128::Capacity) return false;
   bool written = true;
   for (const IniValue& value : values) {
     form.Profile1->SetCategory(value.Section);

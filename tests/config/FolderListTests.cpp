@@ -69,6 +69,19 @@ TEST_F(FolderListTest, PathInNameJoinsFolderAndName) {
             (std::vector<std::string>{folder.pathOf("data") + "\\a.ini", folder.pathOf("data") + "\\b.INI"}));
 }
 
+TEST_F(FolderListTest, NamesInAnyScriptAreListedAsTheyAre) {
+  // Cār and Car differ only in a letter no 8-bit Western code page holds.
+  const std::vector<std::string> names = {"Cār.ini", "Car.ini", "Ω.ini", "Łódź.ini", "Двигатель.ini", "音響.ini",
+                                          "🚗.ini"};
+  folder.makeFolder("Ścieżka");
+  for (const std::string& name : names) folder.writeFile("Ścieżka\\" + name, "");
+  lister.SetPathName(folder.pathOf("Ścieżka"));
+  lister.ReadDir();
+  std::vector<std::string> expected = names;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Sorted(lister.ListFiles()), expected);
+}
+
 TEST_F(FolderListTest, HiddenAndSystemFilesAreListed) {
   folder.writeFile("data\\hidden.ini", "");
   SetFileAttributesA(folder.pathOf("data\\hidden.ini").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);

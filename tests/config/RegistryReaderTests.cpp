@@ -33,11 +33,13 @@ TEST(RegistryReader, ReadsTextValuesFromThe32BitView) {
   RegistryFixture key(HKEY_LOCAL_MACHINE, TestKey, KEY_WOW64_32KEY);
   key.setString("", "C:\\Games\\Richard Burns Rally");
   key.setString("Named", "value with é");
+  key.setString("Łódź", "D:\\Игры\\RBR Ω 音 🚗");  // names and texts in any script, as stored
   key.setExpandString("Expandable", "%TEMP%\\x");
   TRegistryReader reader(nullptr);
   reader.SetKey(std::string("\\") + TestKey + "\\");  // leading and trailing backslash as the window stores it
   EXPECT_EQ(reader.ReadString(""), "C:\\Games\\Richard Burns Rally");
   EXPECT_EQ(reader.ReadString("Named"), "value with é");
+  EXPECT_EQ(reader.ReadString("Łódź"), "D:\\Игры\\RBR Ω 音 🚗");
   EXPECT_EQ(reader.ReadString("Expandable"), "%TEMP%\\x");  // returned unexpanded
   EXPECT_EQ(reader.ReadString("Missing"), "");
 }

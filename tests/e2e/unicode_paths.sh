@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# A game root and sound banks named in several scripts, used as a player
+# does: type the root holding "Łódź", press Enter, type 0,8 as the "Engine"
+# gain, press "Modifier les fichiers / Modify files". Every file then holds
+# Engine=0.8 under its own name, and the folder holds exactly the files it
+# held before: no lookalike was written and no stray file appeared.
+source "$(dirname "$0")/lib.sh"
+
+game_folder=$(mktemp -d "$WINEPREFIX/drive_c/klangor-e2e-XXXXXX")
+root_name="Łódź Игры"
+audio="$game_folder/$root_name/KOVEN/Sounds/Audio"
+mkdir -p "$audio"
+names=("Łódź.ini" "Řeřicha.ini" "Двигатель.ini" "Ω.ini" "音響.ini" "🚗 Rally.ini" "Cār.ini" "Car.ini")
+for name in "${names[@]}"; do
+    printf '[OPTIONS::SOUNDS]\r\nNumberChannels=32\r\n[AMP::SOUNDS]\r\nEngine=1.0\r\nRain=1.0\r\n' >"$audio/$name"
+done
+listing() {
+    (cd "$audio" && find . -mindepth 1 -printf '%P\n' | LC_ALL=C sort)
+}
+before=$(listing)
+set_game_root ""
+start_klangor
+dismiss_version_warning
+
+path_field=$(control_rect Edit 0)
+[ -n "$path_field" ] || fail "no path field"
+click_inside "$path_field"
+type_text "C:\\$(basename "$game_folder")\\$root_name"
+key Return
+for _ in $(seq 50); do
+    inspect | grep -qP "^count\t${#names[@]}\$" && break
+    sleep 0.2
+done
+expect_eq "the typed root lists every bank" "count	${#names[@]}" "$(inspect | grep -P '^count\t')"
+read -r path_left path_top _ <<<"$path_field"
+expect_eq "the path field holds the root as typed" "C:\\$(basename "$game_folder")\\$root_name" \
+    "$(edit_text "$path_left" "$path_top")"
+
+click_inside "$(control_rect Edit 110)"
+type_text "0,8"
+modify=$(inspect | awk -F'\t' '$1 == "control" && $6 == "Modifier les fichiers / Modify files" { print $4 }')
+[ -n "$modify" ] || fail "no button \"Modifier les fichiers / Modify files\""
+click_inside "$modify"
+
+written() {
+    tr -d '\r' <"$audio/$1" | grep -qx 'Engine=0.8'
+}
+for _ in $(seq 100); do
+    pending=0
+    for name in "${names[@]}"; do written "$name" || pending=1; done
+    [ "$pending" -eq 0 ] && break
+    sleep 0.2
+done
+for name in "${names[@]}"; do
+    written "$name" || fail "$name was not written under its own name"
+    echo "ok: $name holds Engine=0.8"
+done
+expect_eq "the folder holds the same files, no stray one" "$before" "$(listing)"
+
+stop_klangor
