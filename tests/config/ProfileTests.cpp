@@ -279,3 +279,34 @@ TEST_F(ProfileTest, FileNameLongerThan128CharactersIsCut) {
   EXPECT_EQ(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_NE(GetFileAttributesA(name.substr(0, 128).c_str()), INVALID_FILE_ATTRIBUTES);
 }
+
+TEST_F(ProfileTest, WriteKeepsTheFilesEncodingAndItsOtherCharacters) {
+  // An 8-bit file keeps its accented bytes; a file with a byte-order mark
+  // keeps the mark and its encoding. Keys and values are ASCII.
+  struct Case {
+    const char* name;
+    std::string bytes;        // "; Réglages" then the bank's first lines
+    std::string keptComment;  // the comment's bytes, as they must stay
+  };
+  const std::string utf16Comment("\xFF\xFE;\0 \0R\0\xE9\0g\0l\0a\0g\0""e\0s\0", 22);
+  auto utf16 = [](const std::string& ascii) {
+    std::string wide;
+    for (char c : ascii) wide += std::string{c, '\0'};
+    return wide;
+  };
+  const Case cases[] = {
+      {"8-bit", "; R\xE9glages\r\n[AMP::SOUNDS]\r\nEngine=1.0\r\n", "; R\xE9glages"},
+      {"UTF-8 with mark", "\xEF\xBB\xBF; Réglages\r\n[AMP::SOUNDS]\r\nEngine=1.0\r\n", "\xEF\xBB\xBF; Réglages"},
+      {"UTF-16 with mark", utf16Comment + utf16("\r\n[AMP::SOUNDS]\r\nEngine=1.0\r\n"), utf16Comment},
+  };
+  for (const Case& c : cases) {
+    folder.writeFile("Audio.ini", c.bytes);
+    Aim(paWrite, "AMP::SOUNDS", "Engine");
+    profile.SetDataString("0.8");
+    EXPECT_TRUE(profile.Execute()) << c.name;
+    const std::string after = folder.readFile("Audio.ini");
+    EXPECT_EQ(after.substr(0, c.keptComment.size()), c.keptComment) << c.name;
+    const std::string written = c.keptComment == utf16Comment ? utf16("Engine=0.8") : "Engine=0.8";
+    EXPECT_NE(after.find(written), std::string::npos) << c.name;
+  }
+}
