@@ -12,6 +12,9 @@ constexpr unsigned CodePage = 1252;
 
 std::wstring ToWide(const std::string& text);
 std::string FromWide(const std::wstring& text);
+// UTF-8, for texts the program keeps in files of its own.
+std::string ToUtf8(const std::wstring& text);
+std::wstring FromUtf8(const std::string& text);
 
 // Letter-case folding of plain ASCII letters only, as Windows' case-insensitive
 // names compare them.
