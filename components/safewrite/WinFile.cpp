@@ -47,11 +47,16 @@ DWORD Write(const std::wstring& path, const std::string& bytes, DWORD creation) 
   const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
+  LARGE_INTEGER oldSize{};
+  if (!GetFileSizeEx(file.Get(), &oldSize)) return GetLastError();
   DWORD written = 0;
   if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
     return GetLastError();
   if (written != bytes.size()) return ERROR_DISK_FULL;
-  if (!SetEndOfFile(file.Get()) || !FlushFileBuffers(file.Get())) return GetLastError();
+  // Only a longer file is cut: on a full volume Wine's SetEndOfFile fails
+  // with "disk full" even when the size stays as it is.
+  if (oldSize.QuadPart > static_cast<LONGLONG>(bytes.size()) && !SetEndOfFile(file.Get())) return GetLastError();
+  if (!FlushFileBuffers(file.Get())) return GetLastError();
   return 0;
 }
 
