@@ -15,23 +15,6 @@ find "$audio" -maxdepth 1 -type f -name "*.ini" -exec cp {} "$before"/ \;
 start_klangor
 dismiss_version_warning
 
-# control_rect CLASS TOP_BELOW: "left top width height" of the first control of
-# that class lying below the given top, topmost then leftmost.
-control_rect() {
-    inspect | awk -F'\t' -v cls="$1" -v below="$2" '$1 == "control" && $2 == cls {
-        split($4, r, " "); if (r[2] > below) print r[2], r[1], $4 }' | sort -n -k1,1 -k2,2 | head -n 1 | cut -d' ' -f3-
-}
-# click_inside "LEFT TOP WIDTH HEIGHT": a click in the middle of a rectangle.
-click_inside() {
-    local left top width height
-    read -r left top width height <<<"$1"
-    click $((left + width / 2)) $((top + height / 2))
-}
-# edit_text LEFT TOP: the text of the edit box at that place.
-edit_text() {
-    inspect | awk -F'\t' -v at="$1 $2" '$1 == "control" && $2 == "Edit" && index($4, at) == 1 { print $6 }'
-}
-
 path_field=$(control_rect Edit 0)
 [ -n "$path_field" ] || fail "no path field"
 click_inside "$path_field"
