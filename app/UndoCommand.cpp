@@ -49,8 +49,10 @@ void TForm1::RestoreBackup(TBackupSet& set) {
   const std::vector<TFileResult> failed = set.Restore();
   // A set with files not put back stays the one to undo, so that a second
   // try (once the game is closed) can finish it.
-  if (failed.empty()) set.MarkUndone();
-  else ShowMessageBox(FailedFilesReport(failed, set.Folder()));
+  if (failed.empty())
+    set.MarkUndone();
+  else
+    ShowMessageBox(FailedFilesReport(failed, set.Folder()));
 }
 
 void TForm1::OpenBackupsFolder() {

@@ -144,7 +144,9 @@ void TEdit::FontChanged() {
 
 const PropertyTable& TEdit::PublishedTable() {
   static const PropertyTable table(&TWinControl::PublishedTable(),
-                                   {{"Text", Set(&TEdit::SetText)}, {"MaxLength", Set(&TEdit::SetMaxLength)}, {"AutoSize", Ignore()}});
+                                   {{"Text", Set(&TEdit::SetText)},
+                                    {"MaxLength", Set(&TEdit::SetMaxLength)},
+                                    {"AutoSize", Ignore()}});
   return table;
 }
 

@@ -37,15 +37,15 @@ std::vector<TBackupSet> TBackupStore::Sets() const {
   if (search != INVALID_HANDLE_VALUE) {
     do {
       Found set{L"", 0, entry.cFileName};
-      if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && TBackupSet::ParseSetName(set.Name, set.Moment, set.Number))
+      if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+          TBackupSet::ParseSetName(set.Name, set.Moment, set.Number))
         found.push_back(set);
     } while (FindNextFileW(search, &entry));
     FindClose(search);
   }
   // The names sort by their moment; " (10)" comes after " (9)".
-  std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-    return std::tie(a.Moment, a.Number) < std::tie(b.Moment, b.Number);
-  });
+  std::sort(found.begin(), found.end(),
+            [](const Found& a, const Found& b) { return std::tie(a.Moment, a.Number) < std::tie(b.Moment, b.Number); });
   std::vector<TBackupSet> sets;
   for (const Found& set : found) sets.emplace_back(FFolder + L"\\" + set.Name);
   return sets;

@@ -44,14 +44,13 @@ DWORD ReadForRewrite(const std::wstring& path, std::string& bytes) {
 }
 
 DWORD Write(const std::wstring& path, const std::string& bytes, DWORD creation) {
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  const FileHandle file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
   LARGE_INTEGER oldSize{};
   if (!GetFileSizeEx(file.Get(), &oldSize)) return GetLastError();
   DWORD written = 0;
-  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-    return GetLastError();
+  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return GetLastError();
   if (written != bytes.size()) return ERROR_DISK_FULL;
   // Only a longer file is cut: on a full volume Wine's SetEndOfFile fails
   // with "disk full" even when the size stays as it is.
@@ -97,9 +96,9 @@ std::wstring FileNameOf(const std::wstring& path) {
 
 std::string SystemMessage(DWORD error) {
   wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   std::wstring message = length ? std::wstring(text, length) : L"error " + std::to_wstring(error);
   LocalFree(text);
   message.erase(message.find_last_not_of(L" \r\n") + 1);

@@ -6,19 +6,14 @@ TWriteFailure FailureFromError(DWORD error) {
   switch (error) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-    case ERROR_USER_MAPPED_FILE:
-      return wfInUse;
+    case ERROR_USER_MAPPED_FILE: return wfInUse;
     case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT:
-      return wfAccessDenied;
+    case ERROR_WRITE_PROTECT: return wfAccessDenied;
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-      return wfMissing;
-    case ERROR_FILENAME_EXCED_RANGE:
-      return wfPathTooLong;
-    default:
-      return wfOther;
+    case ERROR_INVALID_NAME: return wfMissing;
+    case ERROR_FILENAME_EXCED_RANGE: return wfPathTooLong;
+    default: return wfOther;
   }
 }
 
@@ -27,17 +22,20 @@ std::string FailureText(const TFileResult& result) {
     case wfNone: return "";
     case wfInUse: return "utilis\xE9 par un autre programme (le jeu ?) / in use by another program (the game?)";
     case wfAccessDenied:
-      return "acc\xE8s refus\xE9 (lecture seule ou dossier prot\xE9g\xE9) / access denied (read-only or protected folder)";
+      return "acc\xE8s refus\xE9 (lecture seule ou dossier prot\xE9g\xE9) / access denied (read-only or protected "
+             "folder)";
     case wfPathTooLong: return "chemin de plus de 128 caract\xE8res / path longer than 128 characters";
     case wfMissing: return "n'existe plus / no longer exists";
     case wfNotText: return "pas un fichier de r\xE9glages texte / not a text settings file";
     case wfBackupFailed:
       return "copie de sauvegarde impossible / backup copy failed (" + WinFile::SystemMessage(result.Error) + ")";
     case wfRestored:
-      return "remis comme avant apr\xE8s une \xE9" "criture incompl\xE8te (disque plein ?) / "
+      return "remis comme avant apr\xE8s une \xE9"
+             "criture incompl\xE8te (disque plein ?) / "
              "restored after an incomplete write (disk full?)";
     case wfNotRestored:
-      return "\xE9" "criture incompl\xE8te, l'original est dans la sauvegarde / "
+      return "\xE9"
+             "criture incompl\xE8te, l'original est dans la sauvegarde / "
              "incomplete write, the original is in the backup";
     case wfOther: return "erreur / error (" + WinFile::SystemMessage(result.Error) + ")";
   }

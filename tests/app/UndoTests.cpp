@@ -1,7 +1,6 @@
 // The window menu's own items, undoing the writes one press at a time, and
 // the question at start-up after a write that was cut short.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include "app/SystemMenu.h"
@@ -133,9 +132,11 @@ TEST(Undo, FileTheGameHoldsIsReportedAndTheSetStaysToUndo) {
   }
   ASSERT_EQ(w.Boxes().size(), 2u);
   const TBackupSet set = *w.Store().Newest();
-  EXPECT_EQ(w.Boxes()[1].text, "Certains fichiers n'ont pas pu \xEAtre modifi\xE9s :\rSome files could not be modified:\r"
-                               "a.ini : utilis\xE9 par un autre programme (le jeu ?) / in use by another program (the "
-                               "game?)\rSauvegarde / Backup : " + Text::FromWide(set.Folder()));
+  EXPECT_EQ(w.Boxes()[1].text,
+            "Certains fichiers n'ont pas pu \xEAtre modifi\xE9s :\rSome files could not be modified:\r"
+            "a.ini : utilis\xE9 par un autre programme (le jeu ?) / in use by another program (the "
+            "game?)\rSauvegarde / Backup : " +
+                Text::FromWide(set.Folder()));
   EXPECT_EQ(w.Bytes("a.ini"), written);
   EXPECT_FALSE(set.Undone());
   w.Undo(IDYES);

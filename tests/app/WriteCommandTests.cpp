@@ -535,8 +535,10 @@ TEST(WriteCommand, ReportGivesEachFileItsReasonAndNamesTheBackupSet) {
     w.Write();
   }
   std::string expected = ReportHeading;
-  for (int i = 0; i < w.form().CLB->Count(); ++i)
-    if (reasons.count(w.form().CLB->Items(i))) expected += "\r" + w.form().CLB->Items(i) + reasons.at(w.form().CLB->Items(i));
+  for (int i = 0; i < w.form().CLB->Count(); ++i) {
+    const std::string name = w.form().CLB->Items(i);
+    if (reasons.count(name)) expected += "\r" + name + reasons.at(name);
+  }
   EXPECT_EQ(w.OnlyBox(), expected + w.BackupLine());
   EXPECT_EQ(w.FileLines("a.ini"), BankWith({{"Engine", "0.8"}}));
   EXPECT_TRUE(w.Unchanged("held.ini"));

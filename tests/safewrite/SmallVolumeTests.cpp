@@ -1,7 +1,6 @@
 // A volume that fills up: the game's folder, or the backups folder, on a
 // small volume that small-volume.sh mounts (KLANGOR_SMALL_VOLUME).
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <cstdlib>
@@ -24,8 +23,8 @@ std::string SmallVolume() {
   return volume ? volume : "";
 }
 
-#define NEED_SMALL_VOLUME()                                                                                  \
-  if (SmallVolume().empty())                                                                                \
+#define NEED_SMALL_VOLUME()  \
+  if (SmallVolume().empty()) \
   GTEST_SKIP() << "SKIPPED: no small volume (mount -t tmpfs refused or not run through small-volume.sh)"
 
 // Takes every free byte of the volume.
@@ -86,7 +85,8 @@ TEST(SmallVolume, FileCutByAFullVolumeIsPutBackByteForByte) {
   EXPECT_EQ(now.size(), bank.size());
   EXPECT_EQ(now, bank);
   EXPECT_EQ(FailureText(job.Result()),
-            "remis comme avant apr\xE8s une \xE9" "criture incompl\xE8te (disque plein ?) / "
+            "remis comme avant apr\xE8s une \xE9"
+            "criture incompl\xE8te (disque plein ?) / "
             "restored after an incomplete write (disk full?)");
 }
 
@@ -108,6 +108,6 @@ TEST(SmallVolume, FullBackupsVolumeLeavesTheFileUntouched) {
   EXPECT_EQ(job.Result().Error, static_cast<DWORD>(ERROR_DISK_FULL));
   EXPECT_FALSE(job.Result().Touched);
   EXPECT_EQ(folders.local.readFile("RBR\\KOVEN\\Sounds\\Audio\\a.ini"), bank);
-  EXPECT_EQ(FailureText(job.Result()), "copie de sauvegarde impossible / backup copy failed (" +
-                                           WinFile::SystemMessage(ERROR_DISK_FULL) + ")");
+  EXPECT_EQ(FailureText(job.Result()),
+            "copie de sauvegarde impossible / backup copy failed (" + WinFile::SystemMessage(ERROR_DISK_FULL) + ")");
 }

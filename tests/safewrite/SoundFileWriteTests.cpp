@@ -1,7 +1,6 @@
 // The write job on real files: what it refuses before touching a file, what
 // it writes, the copy it keeps, and the file it puts back.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <functional>
@@ -70,15 +69,23 @@ TEST(SoundFileWrite, RefusesWritesOrPutsBackEachKindOfFile) {
       {"spacing and blank lines the platform rewrites",
        "\r\n[ OPTIONS::SOUNDS ]\r\n  NumberChannels = 32  \r\n\r\n\r\n[AMP::SOUNDS]\r\nEngine =1.0\r\n  ; gravel \r\n",
        nullptr, EngineAndChannels, wfNone, Written},
-      {"keys and a section the write adds", "[AMP::SOUNDS]\r\nRain=1.0\r\n", nullptr,
-       {{"AMP::SOUNDS", "Engine", "0.8"}, {"NEW::SOUNDS", "Wind", "0.5"}}, wfNone, Written},
+      {"keys and a section the write adds",
+       "[AMP::SOUNDS]\r\nRain=1.0\r\n",
+       nullptr,
+       {{"AMP::SOUNDS", "Engine", "0.8"}, {"NEW::SOUNDS", "Wind", "0.5"}},
+       wfNone,
+       Written},
       {"UTF-16 with its byte-order mark", Utf16(Bank, true), nullptr, EngineAndChannels, wfNone, Written},
       {"UTF-16 without byte-order mark", Utf16(Bank, false), nullptr, EngineAndChannels, wfNotText, Unchanged},
       {"a NUL byte", withNul, nullptr, EngineAndChannels, wfNotText, Unchanged},
       {"deleted after listing", "", nullptr, EngineAndChannels, wfMissing, Absent},
       {"a folder of that name", "", [](GameFolder& f) { f.folder.makeFolder(f.Bank("a folder of that name")); },
        EngineAndChannels, wfMissing, Unchanged},
-      {"a value that would add a line", Bank, nullptr, {{"AMP::SOUNDS", "Engine", "0.8\r\nSpare=1"}}, wfRestored,
+      {"a value that would add a line",
+       Bank,
+       nullptr,
+       {{"AMP::SOUNDS", "Engine", "0.8\r\nSpare=1"}},
+       wfRestored,
        Unchanged},
       {"no values", Bank, nullptr, {}, wfNone, Unchanged},
   };
@@ -106,9 +113,7 @@ TEST(SoundFileWrite, RefusesWritesOrPutsBackEachKindOfFile) {
           EXPECT_EQ(f.folder.readFile(f.Bank(c.name)), c.bytes) << c.name;
         }
         break;
-      case Absent:
-        EXPECT_FALSE(f.folder.exists(f.Bank(c.name))) << c.name;
-        break;
+      case Absent: EXPECT_FALSE(f.folder.exists(f.Bank(c.name))) << c.name; break;
     }
     // Exactly the files that reached the writing step have their copy.
     ASSERT_EQ(f.backup.Copies().size(), copied && !c.values.empty() ? 1u : 0u) << c.name;
