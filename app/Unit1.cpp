@@ -63,9 +63,14 @@ void TForm1::BindFields() {
   // Gain field EditN takes its key from the label two numbers up.
   for (int n = 3; n <= 30; ++n)
     FGainRows.push_back({Field<TEdit>("Edit" + IntToStr(n)), Field<TLabel>("Label" + IntToStr(n + 2))});
+  // The profile holds at most this many characters of a value: a longer text
+  // would be checked in full and written cut.
+  Edit1->SetMaxLength(str128::Capacity);
+  for (const GainRow& row : FGainRows) row.Field->SetMaxLength(str128::Capacity);
 }
 
 void TForm1::FormCreate(TObject*) {
+  AskAboutInterruptedWrite();
   GameRoot = RegistryReader1->ReadString("");
   Edit2->SetText(GameRoot);
   ListSoundFiles();

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "app/SystemMenu.h"
+#include "components/safewrite/BackupStore.h"
+#include "components/safewrite/SoundFileWrite.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
@@ -18,9 +21,6 @@ class TVersionChecker;
 
 // The game's root folder as last taken from the registry or the path field.
 extern std::string GameRoot;
-
-// The folder of the sound-bank settings files below a game root.
-constexpr const char* SoundFolder = "\\KOVEN\\Sounds\\Audio";
 
 class TForm1 : public TForm {
  public:
@@ -70,8 +70,17 @@ class TForm1 : public TForm {
   // so that no file keeps only part of its values.
   void Close() override;
 
+  // The window menu's commands: put back the newest backup set not yet
+  // undone, after asking; open the backups folder.
+  bool CanUndo() const;
+  void UndoLastChange();
+  void OpenBackupsFolder();
+
  protected:
   void Loaded() override;
+  void InitializeWnd() override;
+  bool SystemCommand(UINT command) override;
+  void SystemMenuOpening(HMENU menu) override;
 
  private:
   template <class T>
@@ -82,6 +91,11 @@ class TForm1 : public TForm {
   void ListSoundFiles();
   // Takes the root typed into Edit2 and lists its sound folder.
   void TakeTypedRoot();
+  // A set still marked as being written means the program stopped mid-write:
+  // the user is asked whether to put its files back.
+  void AskAboutInterruptedWrite();
+  // Puts the set's copies back; the set counts as undone once all are back.
+  void RestoreBackup(TBackupSet& set);
 
   // True while bButton1Click writes files; the commands that would change
   // the list or the values wait, and a request to end is kept for its end.
@@ -89,6 +103,8 @@ class TForm1 : public TForm {
   bool FEndRequested = false;
 
   std::vector<GainRow> FGainRows;
+  TBackupStore FBackups{TBackupStore::DefaultFolder()};
+  TSystemMenu FSystemMenu;
 };
 
 extern TForm1* Form1;

@@ -1,6 +1,8 @@
 // The write command: checks the gain fields, then writes every filled value
 // into every ticked sound-bank file, one private-profile write per value, and
-// steps the progress bar once per list item.
+// steps the progress bar once per list item. Each file is written by a
+// TSoundFileWrite, which copies it into this press's backup set first and
+// checks it afterwards.
 //
 // Values are typed and stored with a point, but the check reads the comma as
 // decimal separator, so the separators of the value fields (never the path
@@ -9,6 +11,8 @@
 // the list or the values do nothing and a request to end waits for the end.
 #include <utility>
 
+#include "app/BusyCursor.h"
+#include "app/FailureReport.h"
 #include "app/Unit1.h"
 #include "components/config/Profil.h"
 #include "components/widgets/LMDCheckListBox.h"
@@ -25,21 +29,9 @@ const char* const RangeMessage =
     "prévue\r"
     "Values must be between 0 and 1, If you want to exceed the value 1.0 use the checkbox provided";
 const char* const InvalidPathMessage = "Le chemin n'est pas valide\rPath is not valid";
-const char* const FailedFilesHeading =
-    "Certains fichiers n'ont pas pu être modifiés :\r"
-    "Some files could not be modified:";
-constexpr size_t FailedFilesNamed = 20;
 
 const char* const OptionsSection = "OPTIONS::SOUNDS";
 const char* const GainSection = "AMP::SOUNDS";
-
-class BusyCursor {
- public:
-  BusyCursor() { Screen.SetCursor(crHourGlass); }
-  ~BusyCursor() { Screen.SetCursor(crDefault); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // Marks the window as writing for as long as the command runs; a request to
 // end made meanwhile is carried out when it is over, whichever way it ends.
@@ -111,15 +103,9 @@ bool GainsPass(TForm1& form) {
   return true;
 }
 
-struct IniValue {
-  const char* Section;
-  std::string Key;
-  std::string Value;
-};
-
 // The values the fields hold now, in the order they are written.
-std::vector<IniValue> FilledValues(TForm1& form) {
-  std::vector<IniValue> values;
+std::vector<TIniValue> FilledValues(TForm1& form) {
+  std::vector<TIniValue> values;
   if (!form.Edit1->Text().empty()) values.push_back({OptionsSection, "NumberChannels", form.Edit1->Text()});
   if (form.CheckBox1->Checked()) values.push_back({OptionsSection, "EnableEQOnCars", "True"});
   for (const TForm1::GainRow& row : form.GainRows())
@@ -127,48 +113,29 @@ std::vector<IniValue> FilledValues(TForm1& form) {
   return values;
 }
 
-// Writes the values into one listed file; false when any of them could not
-// be written. A failed value does not stop the others.
-bool WriteSoundFile(TForm1& form, const std::string& name, const std::vector<IniValue>& values) {
-  if (values.empty()) return true;
-  const std::string path = GameRoot + SoundFolder + "\\" + name;
-  // The profile would cut a longer path and write into another file.
-  if (Text::Length(path) > str128::Capacity) return false;
-  bool written = true;
-  for (const IniValue& value : values) {
-    form.Profile1->SetCategory(value.Section);
-    form.Profile1->SetKeyName(value.Key);
-    form.Profile1->SetIniFileName(path);
-    form.Profile1->SetDataString(value.Value);
-    written = form.Profile1->Execute() && written;
-  }
-  return written;
-}
+struct WriteOutcome {
+  std::vector<TFileResult> Failed;
+  bool AnyTouched = false;  // some file changed, so its backup set is kept
+};
 
-// Returns the names of the files that could not be written. The fields are
-// read once, before the first file: every file receives the same values
-// even when the user types meanwhile, and reading the fields anew for every
-// file would cost more than the writes themselves.
-std::vector<std::string> WriteTickedFiles(TForm1& form) {
-  const std::vector<IniValue> values = FilledValues(form);
-  std::vector<std::string> failed;
+// The fields are read once, before the first file: every file receives the
+// same values even when the user types meanwhile, and reading the fields
+// anew for every file would cost more than the writes themselves.
+WriteOutcome WriteTickedFiles(TForm1& form, TBackupSet& backup) {
+  const std::vector<TIniValue> values = FilledValues(form);
+  WriteOutcome outcome;
   form.PC1->SetPosition(0);
   const int count = form.CLB->Count();
   for (int item = 0; item < count; ++item) {
     Application.ProcessMessages();
-    if (form.CLB->Checked(item) && !WriteSoundFile(form, form.CLB->Items(item), values))
-      failed.push_back(form.CLB->Items(item));
+    if (form.CLB->Checked(item)) {
+      TSoundFileWrite file(GameRoot, form.CLB->Items(item), values, backup, *form.Profile1);
+      if (!file.Run()) outcome.Failed.push_back(file.Result());
+      outcome.AnyTouched = outcome.AnyTouched || file.Result().Touched;
+    }
     form.PC1->SetPosition(form.PC1->Position() + 1);
   }
-  return failed;
-}
-
-std::string FailedFilesReport(const std::vector<std::string>& names) {
-  std::string report = FailedFilesHeading;
-  for (size_t i = 0; i < names.size() && i < FailedFilesNamed; ++i) report += "\r" + names[i];
-  if (names.size() > FailedFilesNamed)
-    report += "\r... (+" + IntToStr(static_cast<long long>(names.size() - FailedFilesNamed)) + ")";
-  return report;
+  return outcome;
 }
 
 }  // namespace
@@ -176,13 +143,20 @@ std::string FailedFilesReport(const std::vector<std::string>& names) {
 void TForm1::bButton1Click(TObject*) {
   if (FWriting) return;
   const WriteSession session(FWriting, FEndRequested);
-  const BusyCursor busy;
+  const TBusyCursor busy;
   if (!GainsPass(*this)) return;
   if (Edit2->Text().empty() || !FitsMaxPath(Edit2->Text() + SoundFolder)) {
     ShowMessageBox(InvalidPathMessage);
     return;
   }
   GameRoot = Edit2->Text();
-  const std::vector<std::string> failed = WriteTickedFiles(*this);
-  if (!failed.empty()) ShowMessageBox(FailedFilesReport(failed));
+  TBackupSet backup = FBackups.StartSet();
+  const WriteOutcome outcome = WriteTickedFiles(*this, backup);
+  if (outcome.AnyTouched) {
+    backup.Finish();
+    FBackups.KeepNewest();
+  } else {
+    backup.Discard();
+  }
+  if (!outcome.Failed.empty()) ShowMessageBox(FailedFilesReport(outcome.Failed, backup.Folder()));
 }

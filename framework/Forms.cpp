@@ -125,6 +125,13 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_SETFOCUS:
       FocusFirstControl();
       return;
+    case WM_SYSCOMMAND:
+      // The low four bits of a window-menu command are the system's own.
+      if (SystemCommand(static_cast<UINT>(message.WParam & 0xFFF0))) return;
+      break;
+    case WM_INITMENUPOPUP:
+      if (HIWORD(message.LParam)) SystemMenuOpening(reinterpret_cast<HMENU>(message.WParam));
+      break;
     case WM_SYSCOLORCHANGE: {
       std::function<void(TWinControl&)> notify = [&](TWinControl& parent) {
         for (int i = 0; i < parent.ControlCount(); ++i) {

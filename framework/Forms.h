@@ -44,6 +44,10 @@ class TCustomForm : public TWinControl, public MethodResolver {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   void BoundsChanged() override;
+  // The window menu (the icon at the top left, Alt+Space): a command chosen
+  // in it, true when the form carried it out, and the menu about to open.
+  virtual bool SystemCommand(UINT) { return false; }
+  virtual void SystemMenuOpening(HMENU) {}
 
  private:
   friend class TWinControl;

@@ -106,6 +106,17 @@ void TEdit::CreateParams(TCreateParams& params) {
   params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
+void TEdit::SetMaxLength(int maxLength) {
+  if (maxLength < 0) return;
+  FMaxLength = maxLength;
+  if (HandleAllocated()) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+}
+
+void TEdit::InitializeWnd() {
+  TWinControl::InitializeWnd();
+  SetMaxLength(FMaxLength);
+}
+
 std::string TEdit::Caption() const {
   auto* self = const_cast<TEdit*>(this);
   if (!self->HandleAllocated()) return TWinControl::Caption();
@@ -133,7 +144,9 @@ void TEdit::FontChanged() {
 
 const PropertyTable& TEdit::PublishedTable() {
   static const PropertyTable table(&TWinControl::PublishedTable(),
-                                   {{"Text", Set(&TEdit::SetText)}, {"AutoSize", Ignore()}});
+                                   {{"Text", Set(&TEdit::SetText)},
+                                    {"MaxLength", Set(&TEdit::SetMaxLength)},
+                                    {"AutoSize", Ignore()}});
   return table;
 }
 

@@ -38,14 +38,22 @@ class TEdit : public TWinControl {
   std::string Text() const { return Caption(); }
   void SetText(const std::string& text) { SetCaption(text); }
   std::string Caption() const override;
+  // The most characters the user can type or paste; 0 for the control's own
+  // limit. Texts set by the program are not cut.
+  int MaxLength() const { return FMaxLength; }
+  void SetMaxLength(int maxLength);
 
   const PropertyTable& Published() const override;
   static const PropertyTable& PublishedTable();
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
   void WndProc(TMessage& message) override;
   void FontChanged() override;
+
+ private:
+  int FMaxLength = 0;
 };
 
 class TCheckBox : public TWinControl {

@@ -26,6 +26,29 @@ class FindHandle {
   HANDLE FHandle;
 };
 
+// Case-insensitive wildcard match of a whole name: "*" any run, "?" any one
+// character.
+bool Matches(const std::wstring& name, size_t n, const std::wstring& pattern, size_t p) {
+  for (; p < pattern.size(); ++p, ++n) {
+    if (pattern[p] == L'*') {
+      for (size_t rest = n; rest <= name.size(); ++rest)
+        if (Matches(name, rest, pattern, p + 1)) return true;
+      return false;
+    }
+    if (n >= name.size()) return false;
+    if (pattern[p] != L'?' && CompareStringOrdinal(&name[n], 1, &pattern[p], 1, TRUE) != CSTR_EQUAL) return false;
+  }
+  return n == name.size();
+}
+
+// The platform's search also matches an entry through its short 8.3 name, so
+// "*.ini" finds "Car.ini_orig" (short name CAR~1.INI) and "Snow.ini~": only
+// the long name counts. "*.*" keeps its meaning of every entry.
+bool LongNameMatches(const std::string& name, const std::string& pattern) {
+  if (pattern == "*.*") return true;
+  return Matches(Text::ToWide(name), 0, Text::ToWide(pattern), 0);
+}
+
 }  // namespace
 
 void TBFC_Dir::ReadDir() {
@@ -41,7 +64,7 @@ void TBFC_Dir::ReadDir() {
   if (!search.Found()) return;
   do {
     const std::string name = Text::FromWide(entry.cFileName);
-    if (name.empty() || name[0] == '.') continue;
+    if (name.empty() || name[0] == '.' || !LongNameMatches(name, FFileName)) continue;
     const std::string line = FPathInName ? folder + name : name;
     const DWORD attributes = entry.dwFileAttributes;
     const bool isFolder = attributes & FILE_ATTRIBUTE_DIRECTORY;

@@ -61,8 +61,7 @@ void TVersionChecker::OfferNewerVersion(const std::string& downloadURL) {
   const std::string question =
       "Vous n'utilisez pas la dernière version de ce logiciel.\r\n"
       "Vous devez utiliser la dernière version du logiciel de dépannage.\r\n"
-      "Voulez vous la télé"
-      "charger maintenant ?";
+      "Voulez vous la télécharger maintenant ?";
   if (MessageDlg(question, mtConfirmation, true) == mrYes) {
     if (IsWebAddress(downloadURL)) ShellExecuteA(nullptr, "open", downloadURL.c_str(), "", "", SW_SHOWNORMAL);
   } else {
@@ -77,8 +76,7 @@ void TVersionChecker::ShowFailureWarning() {
       "Pour pouvoir vérifier si il s'agit bien de la dernière version, le logiciel a besoin de se connecter "
       "à internet.\r"
       "Vous devez impérativement utiliser la dernière version du logiciel de dépannage.\r"
-      "Comme la vérification de version n'a pas pu être effectué"
-      "e, le résultat de l'analyse n'est "
+      "Comme la vérification de version n'a pas pu être effectuée, le résultat de l'analyse n'est "
       "peut être pas fiable.",
       mtWarning, false);
 }

@@ -34,11 +34,18 @@ FormFixture::FormFixture() {
   Application.Reset();
   TThread::InitializeSynchronize();
   FFolder.makeFolder("RBR\\KOVEN\\Sounds\\Audio");
+  wchar_t saved[MAX_PATH * 4] = {};
+  GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH * 4);
+  FSavedLocalAppData = saved;
+  SetEnvironmentVariableA("LOCALAPPDATA", LocalAppDataPath().c_str());
   FRegistry = std::make_unique<RegistryFixture>(HKEY_LOCAL_MACHINE, GameRegistryKey, KEY_WOW64_32KEY);
   FCatcher = std::make_unique<MessageBoxCatcher>();
 }
 
-FormFixture::~FormFixture() { DestroyForm(); }
+FormFixture::~FormFixture() {
+  DestroyForm();
+  SetEnvironmentVariableW(L"LOCALAPPDATA", FSavedLocalAppData.empty() ? nullptr : FSavedLocalAppData.c_str());
+}
 
 void FormFixture::AddSoundFile(const std::string& name, const std::string& text) {
   FFolder.writeFile("RBR\\KOVEN\\Sounds\\Audio\\" + name, text);

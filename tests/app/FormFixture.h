@@ -28,6 +28,10 @@ class FormFixture {
   // The game root inside the test's folder, holding KOVEN\Sounds\Audio.
   std::string GameRootPath() const { return FFolder.pathOf("RBR"); }
   std::string SoundFolderPath() const { return GameRootPath() + "\\KOVEN\\Sounds\\Audio"; }
+  // %LOCALAPPDATA% points into the test's folder, so the window keeps its
+  // backup sets there.
+  std::string LocalAppDataPath() const { return FFolder.pathOf("LocalAppData"); }
+  std::string BackupsPath() const { return LocalAppDataPath() + "\\Klangor\\Backups"; }
   void AddSoundFile(const std::string& name, const std::string& text = SoundBankText());
   // The registry's InstallPath default value, as the game's installer writes it.
   void SetRegistryRoot(const std::string& root);
@@ -47,6 +51,7 @@ class FormFixture {
 
  private:
   TempFolder FFolder;
+  std::wstring FSavedLocalAppData;
   std::unique_ptr<RegistryFixture> FRegistry;
   std::unique_ptr<MessageBoxCatcher> FCatcher;
   TForm1* FForm = nullptr;

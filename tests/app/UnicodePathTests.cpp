@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "app/SystemMenu.h"
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/bButton.h"
 #include "tests/app/FormFixture.h"
@@ -95,11 +96,17 @@ TEST(UnicodePaths, RegistryRootIsListedAndEveryFileWrittenUnderItsOwnName) {
   SendClick(*form.bButton1);
   EXPECT_TRUE(w.fixture.WindowBoxes().empty());
   EXPECT_EQ(FolderNames(w.Root + Audio), Sorted(BankNames)) << "a file was added or lost";
+  const std::string audio = w.Root.substr(w.Folder().path().size() + 1) + Audio + "\\";
   for (const std::string& name : BankNames) {
-    const Names lines = withoutBlankLines(w.Folder().readLines(w.Root.substr(w.Folder().path().size() + 1) +
-                                                                  Audio + "\\" + name));
+    const Names lines = withoutBlankLines(w.Folder().readLines(audio + name));
     EXPECT_NE(std::find(lines.begin(), lines.end(), "NumberChannels=24"), lines.end()) << name;
   }
+
+  // The backup set copies and puts back each file under its own name.
+  w.fixture.Boxes().answerNext(IDYES);
+  SendMessageW(form.Handle(), WM_SYSCOMMAND, TSystemMenu::CommandOf(0), 0);
+  EXPECT_EQ(FolderNames(w.Root + Audio), Sorted(BankNames));
+  for (const std::string& name : BankNames) EXPECT_EQ(w.Folder().readFile(audio + name), SoundBankText()) << name;
 }
 
 TEST(UnicodePaths, PastedRootIsTakenExactlyNotAsItsLookalike) {

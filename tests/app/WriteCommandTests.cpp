@@ -10,11 +10,13 @@
 #include <map>
 #include <optional>
 
+#include "components/safewrite/BackupStore.h"
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "components/widgets/bButton.h"
 #include "framework/Forms.h"
 #include "framework/SysUtils.h"
+#include "framework/Text.h"
 #include "tests/app/FormFixture.h"
 #include "tests/app/Input.h"
 
@@ -31,6 +33,10 @@ const std::string RangeMessage =
 const std::string PathMessage = "Le chemin n'est pas valide\rPath is not valid";
 const std::string ReportHeading =
     "Certains fichiers n'ont pas pu être modifiés :\rSome files could not be modified:";
+const std::string InUse = " : utilisé par un autre programme (le jeu ?) / in use by another program (the game?)";
+const std::string Missing = " : n'existe plus / no longer exists";
+const std::string NotText = " : pas un fichier de réglages texte / not a text settings file";
+const std::string TooLong = " : chemin de plus de 128 caractères / path longer than 128 characters";
 
 // The fixture's sound bank, lines minus blank ones, after the given keys
 // took the given values (the bank holds every key used here).
@@ -62,6 +68,13 @@ class Window {
       if (form().CLB->Items(i) == name) form().CLB->SetChecked(i, false);
   }
   void Write() { SendClick(*form().bButton1); }
+
+  // The report's last line, naming the newest backup set.
+  std::string BackupLine() {
+    const std::optional<TBackupSet> set = TBackupStore(fixture.BackupsPath()).Newest();
+    if (!set) ADD_FAILURE() << "no backup set";
+    return set ? "\rSauvegarde / Backup : " + set->Folder() : "";
+  }
 
   std::string BankPath(const std::string& name) const { return "RBR\\KOVEN\\Sounds\\Audio\\" + name; }
   Lines FileLines(const std::string& name) { return withoutBlankLines(fixture.Folder().readLines(BankPath(name))); }
@@ -408,7 +421,7 @@ TEST(WriteCommand, FileHeldByTheGameIsReportedAndTheOthersWritten) {
     HeldOpen game(w.fixture.Folder().pathOf(w.BankPath("b.ini")));
     w.Write();
   }
-  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rb.ini");
+  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rb.ini" + InUse + w.BackupLine());
   EXPECT_TRUE(w.Unchanged("b.ini"));
   for (const char* name : {"a.ini", "c.ini"})
     EXPECT_EQ(w.FileLines(name), BankWith({{"NumberChannels", "32"}, {"Engine", "0.8"}})) << name;
@@ -422,8 +435,10 @@ TEST(WriteCommand, RootWithoutTheSoundFolderFailsEveryTickedFile) {
   w.form().Edit2->SetText(w.fixture.Folder().pathOf("Nowhere"));
   w.form().CheckBox1->SetChecked(true);
   w.Write();
-  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rb.ini");
+  // No file was copied, so no backup set is named.
+  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rb.ini" + Missing);
   EXPECT_FALSE(w.fixture.Folder().exists("Nowhere"));
+  EXPECT_TRUE(TBackupStore(w.fixture.BackupsPath()).Sets().empty());
 }
 
 TEST(WriteCommand, ReportNamesTwentyFilesAndCountsTheOthers) {
@@ -434,7 +449,7 @@ TEST(WriteCommand, ReportNamesTwentyFilesAndCountsTheOthers) {
   w.form().Edit2->SetText(w.fixture.Folder().pathOf("Nowhere"));
   w.Write();
   std::string expected = ReportHeading;
-  for (int i = 0; i < 20; ++i) expected += "\r" + w.form().CLB->Items(i);
+  for (int i = 0; i < 20; ++i) expected += "\r" + w.form().CLB->Items(i) + Missing;
   EXPECT_EQ(w.OnlyBox(), expected + "\r... (+3)");
 }
 
@@ -453,7 +468,7 @@ TEST(WriteCommand, PathsLongerThanTheProfileHoldsAreNotWritten) {
   w.Gain(3).SetText("0.8");
   w.Write();
 
-  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rab.ini");
+  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rab.ini" + TooLong + w.BackupLine());
   EXPECT_EQ(withoutBlankLines(w.fixture.Folder().readLines(audio + "a.ini")), BankWith({{"Engine", "0.8"}}));
   EXPECT_EQ(w.fixture.Folder().readFile(audio + "ab.ini"), SoundBankText());
   EXPECT_FALSE(w.fixture.Folder().exists(audio + "ab.in"));  // where a cut path would have gone
@@ -474,7 +489,7 @@ TEST(WriteCommand, CommandsPressedDuringTheWriteWait) {
   PostKey(*w.form().Edit2, VK_RETURN);
   w.Write();
 
-  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rc.ini");
+  EXPECT_EQ(w.OnlyBox(), ReportHeading + "\rc.ini" + InUse + w.BackupLine());
   EXPECT_EQ(w.FileLines("a.ini"), BankWith({{"Engine", "0.8"}}));
   EXPECT_TRUE(w.Unchanged("b.ini"));
   EXPECT_EQ(w.form().bButton3->Caption(), "Décocher tout / Uncheck all");
@@ -501,4 +516,64 @@ TEST(WriteCommand, QuitOrCloseDuringTheWriteEndsTheProgramAfterIt) {
     EXPECT_EQ(w.form().PC1->Position(), 3) << name;
     DropQuitMessage();
   }
+}
+
+TEST(WriteCommand, ReportGivesEachFileItsReasonAndNamesTheBackupSet) {
+  std::string utf16WithoutMark;
+  for (char c : SoundBankText()) utf16WithoutMark += std::string{c, '\0'};
+  std::string withNul = SoundBankText();
+  withNul.insert(withNul.find("Rain"), 1, '\0');
+  const std::map<std::string, std::string> reasons = {
+      {"held.ini", InUse}, {"gone.ini", Missing}, {"utf16.ini", NotText}, {"zerobyte.ini", NotText}};
+  Window w({"a.ini", "held.ini", "gone.ini", "utf16.ini", "zerobyte.ini"});
+  w.fixture.Folder().writeFile(w.BankPath("utf16.ini"), utf16WithoutMark);
+  w.fixture.Folder().writeFile(w.BankPath("zerobyte.ini"), withNul);
+  DeleteFileA(w.fixture.Folder().pathOf(w.BankPath("gone.ini")).c_str());
+  w.Gain(3).SetText("0.8");
+  {
+    HeldOpen game(w.fixture.Folder().pathOf(w.BankPath("held.ini")));
+    w.Write();
+  }
+  std::string expected = ReportHeading;
+  for (int i = 0; i < w.form().CLB->Count(); ++i) {
+    const std::string name = w.form().CLB->Items(i);
+    if (reasons.count(name)) expected += "\r" + name + reasons.at(name);
+  }
+  EXPECT_EQ(w.OnlyBox(), expected + w.BackupLine());
+  EXPECT_EQ(w.FileLines("a.ini"), BankWith({{"Engine", "0.8"}}));
+  EXPECT_TRUE(w.Unchanged("held.ini"));
+  EXPECT_FALSE(w.fixture.Folder().exists(w.BankPath("gone.ini")));
+  EXPECT_EQ(w.fixture.Folder().readFile(w.BankPath("utf16.ini")), utf16WithoutMark);
+  EXPECT_EQ(w.fixture.Folder().readFile(w.BankPath("zerobyte.ini")), withNul);
+}
+
+TEST(WriteCommand, PastedValuesAreCutTo128CharactersBeforeTheCheck) {
+  // 1 followed by 130 zeros and e-130 reads as 1.0 in full; its first 128
+  // characters read as 1e127.
+  const std::string pasted = "1" + std::string(130, '0') + "e-130";
+  const std::string kept = pasted.substr(0, 128);
+  Window w({"a.ini"});
+  const std::wstring wide = Text::ToWide(pasted);
+  ASSERT_TRUE(OpenClipboard(w.form().Handle()));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  for (TEdit* field : {w.form().Edit1, &w.Gain(3), &w.Gain(30)}) {
+    SendMessageW(field->Handle(), WM_PASTE, 0, 0);
+    EXPECT_EQ(field->Text(), kept) << field->Name();
+  }
+  w.form().Edit1->SetText("");
+  w.Gain(30).SetText("");
+
+  w.Write();
+  EXPECT_EQ(w.OnlyBox(), RangeMessage);
+  EXPECT_TRUE(w.Unchanged("a.ini"));
+
+  w.form().CheckBox2->SetChecked(true);
+  w.Write();
+  EXPECT_EQ(w.FileLines("a.ini"), BankWith({{"Engine", kept}}));
+  EXPECT_TRUE(w.NewBoxes().empty());
 }

@@ -53,6 +53,16 @@ TEST_F(FolderListTest, SortsMatchingFilesAndFoldersLeavingOutDotNames) {
   EXPECT_EQ(Sorted(lister.ListDirs()), std::vector<std::string>{"old.ini"});
 }
 
+TEST_F(FolderListTest, OnlyLongNamesWithTheExactExtensionMatch) {
+  // Each of these is found by "*.ini" through its short 8.3 name.
+  for (const char* name : {"Car_Generic.ini_orig", "Gravel.inix", "Snow.ini~", "Tarmac.ini.bak"})
+    folder.writeFile(std::string("data\\") + name, "[x]\r\n");
+  folder.writeFile("data\\Car_Generic.ini", "[x]\r\n");
+  folder.writeFile("data\\Mixed.InI", "");
+  lister.ReadDir();
+  EXPECT_EQ(Sorted(lister.ListFiles()), (std::vector<std::string>{"Car_Generic.ini", "Mixed.InI", "a.ini", "b.INI"}));
+}
+
 TEST_F(FolderListTest, AllEntriesWithTheDefaultPattern) {
   TBFC_Dir all(nullptr);
   EXPECT_EQ(all.FileName(), "*.*");

@@ -288,7 +288,7 @@ TEST_F(ProfileTest, WriteKeepsTheFilesEncodingAndItsOtherCharacters) {
     std::string bytes;        // "; Réglages" then the bank's first lines
     std::string keptComment;  // the comment's bytes, as they must stay
   };
-  const std::string utf16Comment("\xFF\xFE;\0 \0R\0\xE9\0g\0l\0a\0g\0""e\0s\0", 22);
+  const std::string utf16Comment("\xFF\xFE;\0 \0R\0\xE9\0g\0l\0a\0g\0" "e\0s\0", 22);
   auto utf16 = [](const std::string& ascii) {
     std::string wide;
     for (char c : ascii) wide += std::string{c, '\0'};

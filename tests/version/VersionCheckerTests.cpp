@@ -23,14 +23,12 @@ const char* const FailureWarning =
     "Pour pouvoir vérifier si il s'agit bien de la dernière version, le logiciel a besoin de se connecter à "
     "internet.\r"
     "Vous devez impérativement utiliser la dernière version du logiciel de dépannage.\r"
-    "Comme la vérification de version n'a pas pu être effectué"
-    "e, le résultat de l'analyse n'est peut être pas fiable.";
+    "Comme la vérification de version n'a pas pu être effectuée, le résultat de l'analyse n'est peut être pas fiable.";
 
 const char* const UpdateQuestion =
     "Vous n'utilisez pas la dernière version de ce logiciel.\r\n"
     "Vous devez utiliser la dernière version du logiciel de dépannage.\r\n"
-    "Voulez vous la télé"
-    "charger maintenant ?";
+    "Voulez vous la télécharger maintenant ?";
 
 void ExpectBox(const CaughtBox& box, const std::string& caption, const std::string& text,
                const std::vector<std::string>& buttons, bool hasIcon) {

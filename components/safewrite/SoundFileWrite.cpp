@@ -1,0 +1,76 @@
+#include "components/safewrite/SoundFileWrite.h"
+
+#include "components/config/Profil.h"
+#include "components/safewrite/BackupSet.h"
+#include "components/safewrite/WinFile.h"
+#include "framework/Text.h"
+
+namespace {
+
+// The profile functions read a file holding NUL bytes as 8-bit text only up
+// to each NUL; a UTF-16 file with its byte-order mark they read as UTF-16.
+bool IsProfileText(const std::string& bytes) {
+  return bytes.find('\0') == std::string::npos || bytes.rfind("\xFF\xFE", 0) == 0 || bytes.rfind("\xFE\xFF", 0) == 0;
+}
+
+}  // namespace
+
+TSoundFileWrite::TSoundFileWrite(const std::string& gameRoot, const std::string& name,
+                                 const std::vector<TIniValue>& values, TBackupSet& backup, TProfile& profile)
+    : FPath(gameRoot + SoundFolder + "\\" + name), FValues(values), FBackup(backup), FProfile(profile) {
+  FResult.Name = name;
+}
+
+bool TSoundFileWrite::Fail(TWriteFailure failure, DWORD error) {
+  FResult.Failure = failure;
+  FResult.Error = error;
+  return false;
+}
+
+bool TSoundFileWrite::Run() {
+  if (FValues.empty()) return true;
+  // The profile would cut a longer path and write into another file.
+  if (Text::Length(FPath) > str128::Capacity) return Fail(wfPathTooLong);
+  const DWORD attributes = WinFile::Attributes(FPath);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    return Fail(FailureFromError(error), error);
+  }
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Fail(wfMissing);
+  std::string original;
+  if (const DWORD error = WinFile::ReadForRewrite(FPath, original)) return Fail(FailureFromError(error), error);
+  if (!IsProfileText(original)) return Fail(wfNotText);
+  if (const DWORD error = FBackup.AddCopy(FPath, original)) return Fail(wfBackupFailed, error);
+
+  const DWORD writeError = WriteValues();
+  std::string now;
+  const DWORD readError = WinFile::Read(FPath, now);
+  if (writeError == 0 && readError == 0 &&
+      TIniContent::Parse(now).KeepsAfterWrite(TIniContent::Parse(original), FValues)) {
+    FResult.Touched = true;
+    return true;
+  }
+  // A write refused before it changed anything (the game took the file
+  // meanwhile) is reported with its own reason.
+  if (readError == 0 && now == original && writeError != 0) return Fail(FailureFromError(writeError), writeError);
+  return PutBack(original, writeError);
+}
+
+DWORD TSoundFileWrite::WriteValues() {
+  FProfile.SetIniFileName(FPath);
+  for (const TIniValue& value : FValues) {
+    FProfile.SetCategory(value.Section);
+    FProfile.SetKeyName(value.Key);
+    FProfile.SetDataString(value.Value);
+    if (!FProfile.Execute()) return GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+  }
+  return 0;
+}
+
+bool TSoundFileWrite::PutBack(const std::string& original, DWORD writeError) {
+  FResult.Touched = true;
+  std::string now;
+  if (const DWORD error = WinFile::Write(FPath, original, OPEN_ALWAYS)) return Fail(wfNotRestored, error);
+  if (WinFile::Read(FPath, now) != 0 || now != original) return Fail(wfNotRestored);
+  return Fail(wfRestored, writeError);
+}

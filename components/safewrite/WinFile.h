@@ -1,0 +1,40 @@
+// Whole-file reads and flushed writes through the W file functions, and the
+// folders the backups live in. Paths are UTF-8, as the program holds them.
+// Every call returns 0 or the system's error code, which the caller turns
+// into a reason for the user.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace WinFile {
+
+DWORD Read(const std::string& path, std::string& bytes);
+// Reads through a handle that may also write, sharing both: a file that
+// another program (the running game) holds without write sharing, or that
+// may not be written, is refused here before anything is copied or changed.
+DWORD ReadForRewrite(const std::string& path, std::string& bytes);
+// Replaces the file's content with exactly these bytes and flushes it to
+// disk before returning. OPEN_ALWAYS puts back a file that was deleted;
+// CREATE_NEW never replaces one.
+DWORD Write(const std::string& path, const std::string& bytes, DWORD creation);
+
+// INVALID_FILE_ATTRIBUTES, with the last error set, when nothing is there.
+DWORD Attributes(const std::string& path);
+bool Exists(const std::string& path);
+void Delete(const std::string& path);
+// True when the two names are the same file name, letter case aside.
+bool SameFileName(const std::string& a, const std::string& b);
+
+// Creates the folder and any missing parents.
+DWORD CreateFolders(const std::string& path);
+// Deletes the folder with everything in it.
+void DeleteTree(const std::string& path);
+
+std::string FileNameOf(const std::string& path);
+
+// The system's text for an error code, without its closing line end.
+std::string SystemMessage(DWORD error);
+
+}  // namespace WinFile

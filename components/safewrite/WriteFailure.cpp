@@ -1,0 +1,41 @@
+#include "components/safewrite/WriteFailure.h"
+
+#include "components/safewrite/WinFile.h"
+
+TWriteFailure FailureFromError(DWORD error) {
+  switch (error) {
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE: return wfInUse;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return wfAccessDenied;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME: return wfMissing;
+    case ERROR_FILENAME_EXCED_RANGE: return wfPathTooLong;
+    default: return wfOther;
+  }
+}
+
+std::string FailureText(const TFileResult& result) {
+  switch (result.Failure) {
+    case wfNone: return "";
+    case wfInUse: return "utilisé par un autre programme (le jeu ?) / in use by another program (the game?)";
+    case wfAccessDenied:
+      return "accès refusé (lecture seule ou dossier protégé) / access denied (read-only or protected "
+             "folder)";
+    case wfPathTooLong: return "chemin de plus de 128 caractères / path longer than 128 characters";
+    case wfMissing: return "n'existe plus / no longer exists";
+    case wfNotText: return "pas un fichier de réglages texte / not a text settings file";
+    case wfBackupFailed:
+      return "copie de sauvegarde impossible / backup copy failed (" + WinFile::SystemMessage(result.Error) + ")";
+    case wfRestored:
+      return "remis comme avant après une écriture incomplète (disque plein ?) / "
+             "restored after an incomplete write (disk full?)";
+    case wfNotRestored:
+      return "écriture incomplète, l'original est dans la sauvegarde / "
+             "incomplete write, the original is in the backup";
+    case wfOther: return "erreur / error (" + WinFile::SystemMessage(result.Error) + ")";
+  }
+  return "";
+}

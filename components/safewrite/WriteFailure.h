@@ -1,0 +1,35 @@
+// Why a sound-bank file was not written (or not put back), as the user is
+// told in the report: one short bilingual phrase per file.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+enum TWriteFailure {
+  wfNone,
+  wfInUse,         // another program holds it without write sharing
+  wfAccessDenied,  // read-only file or protected folder
+  wfPathTooLong,   // the profile functions are handed at most 128 characters
+  wfMissing,       // no longer exists as a file
+  wfNotText,       // not text the profile functions handle
+  wfBackupFailed,  // the copy into the backup set could not be made
+  wfRestored,      // written incompletely, then put back from the copy
+  wfNotRestored,   // written incompletely and could not be put back
+  wfOther,         // any other system error
+};
+
+struct TFileResult {
+  std::string Name;  // the file's name as listed
+  TWriteFailure Failure = wfNone;
+  DWORD Error = 0;       // the system's error code behind the failure, if any
+  bool Touched = false;  // its content was changed, if only for a moment
+
+  bool Failed() const { return Failure != wfNone; }
+};
+
+// The failure a system error stands for when opening or writing a file.
+TWriteFailure FailureFromError(DWORD error);
+
+// The phrase the report shows after the file's name.
+std::string FailureText(const TFileResult& result);

@@ -1,0 +1,164 @@
+// The write job on real files: what it refuses before touching a file, what
+// it writes, the copy it keeps, and the file it puts back.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "components/config/Profil.h"
+#include "components/safewrite/BackupStore.h"
+#include "components/safewrite/SoundFileWrite.h"
+#include "components/safewrite/WinFile.h"
+#include "framework/Text.h"
+#include "tests/support/TempFolder.h"
+
+using klangor::test::TempFolder;
+
+namespace {
+
+const std::string Bank =
+    "; KOVEN sound bank\r\n[OPTIONS::SOUNDS]\r\nNumberChannels=32\r\n\r\n[AMP::SOUNDS]\r\nEngine=1.0\r\n"
+    "; gravel\r\nRain=1.0\r\n";
+const std::vector<TIniValue> EngineAndChannels = {{"AMP::SOUNDS", "Engine", "0.8"},
+                                                  {"OPTIONS::SOUNDS", "NumberChannels", "16"}};
+
+std::string Utf16(const std::string& text, bool withMark) {
+  std::string bytes = withMark ? "\xFF\xFE" : "";
+  for (char c : text) bytes += std::string{c, '\0'};
+  return bytes;
+}
+
+class GameFolder {
+ public:
+  GameFolder() : store(folder.pathOf("Backups")), backup(store.StartSet()) {
+    folder.makeFolder("RBR\\KOVEN\\Sounds\\Audio");
+    profile.SetAction(paWrite);
+  }
+  std::string Root() const { return folder.pathOf("RBR"); }
+  std::string Bank(const std::string& name) const { return "RBR\\KOVEN\\Sounds\\Audio\\" + name; }
+  std::string Path(const std::string& name) const { return folder.pathOf(Bank(name)); }
+  TFileResult Write(const std::string& name, const std::vector<TIniValue>& values) {
+    TSoundFileWrite job(Root(), name, values, backup, profile);
+    const bool written = job.Run();
+    EXPECT_EQ(written, !job.Result().Failed()) << name;
+    return job.Result();
+  }
+
+  TempFolder folder;
+  TProfile profile{nullptr};
+  TBackupStore store;
+  TBackupSet backup;
+};
+
+}  // namespace
+
+TEST(SoundFileWrite, RefusesWritesOrPutsBackEachKindOfFile) {
+  enum After { Written, Unchanged, Absent };
+  struct Case {
+    const char* name;
+    std::string bytes;  // empty: no file
+    std::function<void(GameFolder&)> meanwhile;
+    std::vector<TIniValue> values;
+    TWriteFailure failure;
+    After after;
+  };
+  std::string withNul = Bank;
+  withNul.insert(withNul.find("Rain"), 1, '\0');
+  const Case cases[] = {
+      {"plain bank", Bank, nullptr, EngineAndChannels, wfNone, Written},
+      {"spacing and blank lines the platform rewrites",
+       "\r\n[ OPTIONS::SOUNDS ]\r\n  NumberChannels = 32  \r\n\r\n\r\n[AMP::SOUNDS]\r\nEngine =1.0\r\n  ; gravel \r\n",
+       nullptr, EngineAndChannels, wfNone, Written},
+      {"keys and a section the write adds",
+       "[AMP::SOUNDS]\r\nRain=1.0\r\n",
+       nullptr,
+       {{"AMP::SOUNDS", "Engine", "0.8"}, {"NEW::SOUNDS", "Wind", "0.5"}},
+       wfNone,
+       Written},
+      {"UTF-16 with its byte-order mark", Utf16(Bank, true), nullptr, EngineAndChannels, wfNone, Written},
+      {"UTF-16 without byte-order mark", Utf16(Bank, false), nullptr, EngineAndChannels, wfNotText, Unchanged},
+      {"a NUL byte", withNul, nullptr, EngineAndChannels, wfNotText, Unchanged},
+      {"deleted after listing", "", nullptr, EngineAndChannels, wfMissing, Absent},
+      {"a folder of that name", "", [](GameFolder& f) { f.folder.makeFolder(f.Bank("a folder of that name")); },
+       EngineAndChannels, wfMissing, Unchanged},
+      {"a value that would add a line",
+       Bank,
+       nullptr,
+       {{"AMP::SOUNDS", "Engine", "0.8\r\nSpare=1"}},
+       wfRestored,
+       Unchanged},
+      {"no values", Bank, nullptr, {}, wfNone, Unchanged},
+  };
+  for (const Case& c : cases) {
+    GameFolder f;
+    if (!c.bytes.empty()) f.folder.writeFile(f.Bank(c.name), c.bytes);
+    if (c.meanwhile) c.meanwhile(f);
+    const TFileResult result = f.Write(c.name, c.values);
+    EXPECT_EQ(result.Failure, c.failure) << c.name;
+    EXPECT_EQ(result.Name, c.name);
+    const bool copied = c.failure == wfNone || c.failure == wfRestored;
+    EXPECT_EQ(result.Touched, copied && !c.values.empty()) << c.name;
+    switch (c.after) {
+      case Written: {
+        const TIniContent now = TIniContent::Parse(f.folder.readFile(f.Bank(c.name)));
+        for (const TIniValue& value : c.values) {
+          std::string found;
+          EXPECT_TRUE(now.Find(value.Section, value.Key, found)) << c.name << " " << value.Key;
+          EXPECT_EQ(found, value.Value) << c.name;
+        }
+        break;
+      }
+      case Unchanged:
+        if (!c.bytes.empty()) {
+          EXPECT_EQ(f.folder.readFile(f.Bank(c.name)), c.bytes) << c.name;
+        }
+        break;
+      case Absent: EXPECT_FALSE(f.folder.exists(f.Bank(c.name))) << c.name; break;
+    }
+    // Exactly the files that reached the writing step have their copy.
+    ASSERT_EQ(f.backup.Copies().size(), copied && !c.values.empty() ? 1u : 0u) << c.name;
+    if (!f.backup.Copies().empty()) {
+      EXPECT_EQ(f.backup.Copies()[0].OriginalPath, f.Path(c.name));
+      std::string copy;
+      WinFile::Read(f.backup.Folder() + "\\" + f.backup.Copies()[0].Name, copy);
+      EXPECT_EQ(copy, c.bytes) << c.name;
+    }
+  }
+}
+
+TEST(SoundFileWrite, FileHeldWithoutWriteSharingIsNotCopiedNorTouched) {
+  GameFolder f;
+  f.folder.writeFile(f.Bank("a.ini"), Bank);
+  HANDLE game = CreateFileA(f.Path("a.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(game, INVALID_HANDLE_VALUE);
+  const TFileResult result = f.Write("a.ini", EngineAndChannels);
+  CloseHandle(game);
+  EXPECT_EQ(result.Failure, wfInUse);
+  EXPECT_EQ(result.Error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  EXPECT_FALSE(result.Touched);
+  EXPECT_EQ(f.folder.readFile(f.Bank("a.ini")), Bank);
+  EXPECT_FALSE(f.backup.Exists());
+}
+
+TEST(SoundFileWrite, NoBackupCopyMeansNoWrite) {
+  // The backups folder cannot be made: a file stands where it would go.
+  GameFolder f;
+  f.folder.writeFile("Backups", "");
+  f.folder.writeFile(f.Bank("a.ini"), Bank);
+  const TFileResult result = f.Write("a.ini", EngineAndChannels);
+  EXPECT_EQ(result.Failure, wfBackupFailed);
+  EXPECT_NE(result.Error, 0u);
+  EXPECT_EQ(FailureText(result),
+            "copie de sauvegarde impossible / backup copy failed (" + WinFile::SystemMessage(result.Error) + ")");
+  EXPECT_EQ(f.folder.readFile(f.Bank("a.ini")), Bank);
+}
+
+TEST(SoundFileWrite, PathsLongerThanTheProfileHoldsAreRefused) {
+  GameFolder f;
+  const std::string tail = std::string(SoundFolder) + "\\";
+  const std::string fits(128 - f.Root().size() - tail.size(), 'x');
+  for (const std::string& name : {fits, fits + "y"}) f.folder.writeFile(f.Bank(name), Bank);
+  EXPECT_EQ(f.Write(fits, EngineAndChannels).Failure, wfNone);
+  EXPECT_EQ(f.Write(fits + "y", EngineAndChannels).Failure, wfPathTooLong);
+  EXPECT_EQ(f.folder.readFile(f.Bank(fits + "y")), Bank);
+}
