@@ -7,9 +7,11 @@
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "components/widgets/bButton.h"
+#include "app/SystemMenu.h"
 #include "framework/SysUtils.h"
 
 std::string GameRoot;
+std::string FolderArgument;
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
@@ -65,10 +67,23 @@ void TForm1::BindFields() {
     FGainRows.push_back({Field<TEdit>("Edit" + IntToStr(n)), Field<TLabel>("Label" + IntToStr(n + 2))});
 }
 
+void TForm1::InitializeWnd() {
+  TForm::InitializeWnd();
+  DragAcceptFiles(Handle(), TRUE);
+  SystemMenu::AddItems(Handle());
+}
+
+// A folder given on the command line stands for the registry's root and is
+// taken as if typed, so a wrong one is reported as a typed one would be.
 void TForm1::FormCreate(TObject*) {
-  GameRoot = RegistryReader1->ReadString("");
-  Edit2->SetText(GameRoot);
-  ListSoundFiles();
+  if (UnquotedPath(FolderArgument).empty()) {
+    GameRoot = RegistryReader1->ReadString("");
+    Edit2->SetText(GameRoot);
+    ListSoundFiles();
+  } else {
+    Edit2->SetText(FolderArgument);
+    TakeTypedRoot();
+  }
   VersionChecker1->CheckVersion();
 }
 

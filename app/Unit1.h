@@ -22,6 +22,15 @@ extern std::string GameRoot;
 // The folder of the sound-bank settings files below a game root.
 constexpr const char* SoundFolder = "\\KOVEN\\Sounds\\Audio";
 
+// The game root given on the command line, as it was given; empty without
+// one. The program entry sets it before the window is created.
+extern std::string FolderArgument;
+
+// A path without the double quotes around it, as Explorer's "Copy as path"
+// puts them, or as a quoted command-line argument ending in a backslash
+// leaves one behind. No Windows path holds a double quote.
+std::string UnquotedPath(const std::string& path);
+
 class TForm1 : public TForm {
  public:
   explicit TForm1(TComponent* owner);
@@ -70,8 +79,17 @@ class TForm1 : public TForm {
   // so that no file keeps only part of its values.
   void Close() override;
 
+  // Ctrl+S, F5, Ctrl+D and Ctrl+U press bButton1, bButton5, bButton4 and
+  // bButton3: the buttons are out of the Tab order.
+  bool IsShortCut(WORD key, TShiftState shift) override;
+
  protected:
   void Loaded() override;
+  void InitializeWnd() override;
+  bool SysCommand(UINT command) override;
+  // A folder dropped onto the window is taken as if typed into Edit2 and
+  // confirmed with Enter.
+  void DropFiles(const std::vector<std::string>& names) override;
 
  private:
   template <class T>
@@ -82,6 +100,8 @@ class TForm1 : public TForm {
   void ListSoundFiles();
   // Takes the root typed into Edit2 and lists its sound folder.
   void TakeTypedRoot();
+  // Edit2's text without surrounding quotes, which are removed from the field.
+  std::string TypedRoot();
 
   // True while bButton1Click writes files; the commands that would change
   // the list or the values wait, and a request to end is kept for its end.

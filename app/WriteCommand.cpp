@@ -177,11 +177,12 @@ void TForm1::bButton1Click(TObject*) {
   const WriteSession session(FWriting, FEndRequested);
   const BusyCursor busy;
   if (!GainsPass(*this)) return;
-  if (Edit2->Text().empty()) {
+  const std::string root = TypedRoot();
+  if (root.empty()) {
     ShowMessageBox(InvalidPathMessage);
     return;
   }
-  GameRoot = Edit2->Text();
+  GameRoot = root;
   const std::vector<std::string> failed = WriteTickedFiles(*this);
   if (!failed.empty()) ShowMessageBox(FailedFilesReport(failed));
 }

@@ -1,5 +1,7 @@
 #include "tests/app/FormFixture.h"
 
+#include <gtest/gtest.h>
+
 #include "app/Registration.h"
 #include "framework/Forms.h"
 #include "framework/Thread.h"
@@ -23,6 +25,13 @@ std::string SoundBankText(const std::string& engineGain) {
          "Low=0.8\r\n"
          "High=1.2\r\n";
 }
+
+HeldOpen::HeldOpen(const std::string& path)
+    : FHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {
+  EXPECT_NE(FHandle, INVALID_HANDLE_VALUE) << path;
+}
+
+HeldOpen::~HeldOpen() { CloseHandle(FHandle); }
 
 FormFixture::FormFixture() {
   static const bool registered = [] {
