@@ -15,23 +15,6 @@ find "$audio" -maxdepth 1 -type f -name "*.ini" -exec cp {} "$before"/ \;
 start_klangor
 dismiss_version_warning
 
-# control_rect CLASS TOP_BELOW: "left top width height" of the first control of
-# that class lying below the given top, topmost then leftmost.
-control_rect() {
-    inspect | awk -F'\t' -v cls="$1" -v below="$2" '$1 == "control" && $2 == cls {
-        split($4, r, " "); if (r[2] > below) print r[2], r[1], $4 }' | sort -n -k1,1 -k2,2 | head -n 1 | cut -d' ' -f3-
-}
-# click_inside "LEFT TOP WIDTH HEIGHT": a click in the middle of a rectangle.
-click_inside() {
-    local left top width height
-    read -r left top width height <<<"$1"
-    click $((left + width / 2)) $((top + height / 2))
-}
-# edit_text LEFT TOP: the text of the edit box at that place.
-edit_text() {
-    inspect | awk -F'\t' -v at="$1 $2" '$1 == "control" && $2 == "Edit" && index($4, at) == 1 { print $6 }'
-}
-
 path_field=$(control_rect Edit 0)
 [ -n "$path_field" ] || fail "no path field"
 click_inside "$path_field"
@@ -63,14 +46,6 @@ modify=$(inspect | awk -F'\t' '$1 == "control" && $6 == "Modifier les fichiers /
 [ -n "$modify" ] || fail "no button \"Modifier les fichiers / Modify files\""
 click_inside "$modify"
 
-# lines FILE: the file's lines without CR and without blank lines.
-lines() {
-    tr -d '\r' <"$1" | grep -v '^[[:space:]]*$'
-}
-# expected FILE: the lines of the original with Engine of AMP::SOUNDS at 0.8.
-expected() {
-    lines "$1" | awk '/^\[/ { section = $0 } section == "[AMP::SOUNDS]" && /^Engine=/ { $0 = "Engine=0.8" } { print }'
-}
 ticked_files=()
 for original in "$before"/*.ini; do
     name=$(basename "$original")
@@ -80,13 +55,13 @@ expect_eq "eleven ticked files" 11 "${#ticked_files[@]}"
 for _ in $(seq 100); do
     done_count=0
     for name in "${ticked_files[@]}"; do
-        [ "$(lines "$audio/$name")" = "$(expected "$before/$name")" ] && done_count=$((done_count + 1))
+        [ "$(lines "$audio/$name")" = "$(lines_with_gain "$before/$name" Engine 0.8)" ] && done_count=$((done_count + 1))
     done
     [ "$done_count" -eq ${#ticked_files[@]} ] && break
     sleep 0.2
 done
 for name in "${ticked_files[@]}"; do
-    expect_eq "$name: Engine 0.8, every other line kept in order" "$(expected "$before/$name")" "$(lines "$audio/$name")"
+    expect_eq "$name: Engine 0.8, every other line kept in order" "$(lines_with_gain "$before/$name" Engine 0.8)" "$(lines "$audio/$name")"
 done
 cmp -s "$before/$unticked" "$audio/$unticked" || fail "the unticked file $unticked changed"
 echo "ok: the unticked file $unticked is unchanged byte for byte"
