@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/SystemMenu.h"
 #include "components/config/BFC_Dir.h"
 #include "components/config/Profil.h"
 #include "components/config/RegistryReader.h"
@@ -7,7 +8,6 @@
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "components/widgets/bButton.h"
-#include "app/SystemMenu.h"
 #include "framework/SysUtils.h"
 
 std::string GameRoot;
