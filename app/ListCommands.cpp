@@ -29,16 +29,34 @@ const char* const DefaultGains[] = {"1.0", "0.35", "0.35", "0.2", "1.0", "1.0", 
 
 }  // namespace
 
+std::string UnquotedPath(const std::string& path) {
+  const size_t first = path.find_first_not_of('"');
+  if (first == std::string::npos) return {};
+  return path.substr(first, path.find_last_not_of('"') - first + 1);
+}
+
+std::string TForm1::TypedRoot() {
+  const std::string root = UnquotedPath(Edit2->Text());
+  if (root != Edit2->Text()) Edit2->SetText(root);
+  return root;
+}
+
 void TForm1::Edit2KeyDown(TObject*, WORD& Key, TShiftState) {
   if (Key == VK_RETURN) TakeTypedRoot();
 }
 
 void TForm1::bButton5Click(TObject*) { TakeTypedRoot(); }
 
+void TForm1::DropFiles(const std::vector<std::string>& names) {
+  if (FWriting || names.empty()) return;
+  Edit2->SetText(names.front());
+  TakeTypedRoot();
+}
+
 void TForm1::TakeTypedRoot() {
   if (FWriting) return;
-  GameRoot = Edit2->Text();
-  if (DirectoryExists(Edit2->Text() + "\\KOVEN\\")) {
+  GameRoot = TypedRoot();
+  if (DirectoryExists(GameRoot + "\\KOVEN\\")) {
     ListSoundFiles();
     return;
   }

@@ -1,5 +1,6 @@
 #include "app/SystemMenu.h"
 
+#include "app/About.h"
 #include "app/Unit1.h"
 #include "framework/Text.h"
 
@@ -40,11 +41,11 @@ void TSystemMenu::Refresh(HMENU menu) const {
 }
 
 // The window's own items, in menu order.
-void TForm1::InitializeWnd() {
-  TForm::InitializeWnd();
+void TForm1::AttachSystemMenu() {
   FSystemMenu.Attach(Handle(), {
                                    {UndoCaption, [this] { UndoLastChange(); }, [this] { return CanUndo(); }},
                                    {OpenBackupsCaption, [this] { OpenBackupsFolder(); }, nullptr},
+                                   {AboutCaption, [this] { ShowAbout(*this); }, nullptr},
                                });
 }
 

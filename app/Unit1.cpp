@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/SystemMenu.h"
 #include "components/config/BFC_Dir.h"
 #include "components/config/Profil.h"
 #include "components/config/RegistryReader.h"
@@ -10,6 +11,7 @@
 #include "framework/SysUtils.h"
 
 std::string GameRoot;
+std::string FolderArgument;
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
@@ -69,11 +71,24 @@ void TForm1::BindFields() {
   for (const GainRow& row : FGainRows) row.Field->SetMaxLength(str128::Capacity);
 }
 
+void TForm1::InitializeWnd() {
+  TForm::InitializeWnd();
+  DragAcceptFiles(Handle(), TRUE);
+  AttachSystemMenu();
+}
+
+// A folder given on the command line stands for the registry's root and is
+// taken as if typed, so a wrong one is reported as a typed one would be.
 void TForm1::FormCreate(TObject*) {
   AskAboutInterruptedWrite();
-  GameRoot = RegistryReader1->ReadString("");
-  Edit2->SetText(GameRoot);
-  ListSoundFiles();
+  if (UnquotedPath(FolderArgument).empty()) {
+    GameRoot = RegistryReader1->ReadString("");
+    Edit2->SetText(GameRoot);
+    ListSoundFiles();
+  } else {
+    Edit2->SetText(FolderArgument);
+    TakeTypedRoot();
+  }
   VersionChecker1->CheckVersion();
 }
 

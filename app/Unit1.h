@@ -22,6 +22,15 @@ class TVersionChecker;
 // The game's root folder as last taken from the registry or the path field.
 extern std::string GameRoot;
 
+// The game root given on the command line, as it was given; empty without
+// one. The program entry sets it before the window is created.
+extern std::string FolderArgument;
+
+// A path without the double quotes around it, as Explorer's "Copy as path"
+// puts them, or as a quoted command-line argument ending in a backslash
+// leaves one behind. No Windows path holds a double quote.
+std::string UnquotedPath(const std::string& path);
+
 class TForm1 : public TForm {
  public:
   explicit TForm1(TComponent* owner);
@@ -75,12 +84,18 @@ class TForm1 : public TForm {
   bool CanUndo() const;
   void UndoLastChange();
   void OpenBackupsFolder();
+  // Ctrl+S, F5, Ctrl+D and Ctrl+U press bButton1, bButton5, bButton4 and
+  // bButton3: the buttons are out of the Tab order.
+  bool IsShortCut(WORD key, TShiftState shift) override;
 
  protected:
   void Loaded() override;
   void InitializeWnd() override;
   bool SystemCommand(UINT command) override;
   void SystemMenuOpening(HMENU menu) override;
+  // A folder dropped onto the window is taken as if typed into Edit2 and
+  // confirmed with Enter.
+  void DropFiles(const std::vector<std::string>& names) override;
 
  private:
   template <class T>
@@ -94,8 +109,12 @@ class TForm1 : public TForm {
   // A set still marked as being written means the program stopped mid-write:
   // the user is asked whether to put its files back.
   void AskAboutInterruptedWrite();
+  // Adds the window menu's own items: undo, the backups folder, About.
+  void AttachSystemMenu();
   // Puts the set's copies back; the set counts as undone once all are back.
   void RestoreBackup(TBackupSet& set);
+  // Edit2's text without surrounding quotes, which are removed from the field.
+  std::string TypedRoot();
 
   // True while bButton1Click writes files; the commands that would change
   // the list or the values wait, and a request to end is kept for its end.

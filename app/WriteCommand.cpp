@@ -145,11 +145,12 @@ void TForm1::bButton1Click(TObject*) {
   const WriteSession session(FWriting, FEndRequested);
   const TBusyCursor busy;
   if (!GainsPass(*this)) return;
-  if (Edit2->Text().empty() || !FitsMaxPath(Edit2->Text() + SoundFolder)) {
+  const std::string root = TypedRoot();
+  if (root.empty() || !FitsMaxPath(root + SoundFolder)) {
     ShowMessageBox(InvalidPathMessage);
     return;
   }
-  GameRoot = Edit2->Text();
+  GameRoot = root;
   TBackupSet backup = FBackups.StartSet();
   const WriteOutcome outcome = WriteTickedFiles(*this, backup);
   if (outcome.AnyTouched) {

@@ -6,6 +6,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application.Initialize();
   RegisterLayoutClasses();
+  FolderArgument = Application.CommandLineTail();
   Application.CreateForm(Form1);
   Application.Run();
   delete Form1;

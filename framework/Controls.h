@@ -18,6 +18,9 @@ constexpr UINT CM_BASE = WM_APP + 0x3000;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 1;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 2;
 constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 3;
+// A key offered to a form as a shortcut: WParam the key, LParam the shift
+// state; the result is nonzero when the form took it.
+constexpr UINT CM_SHORTCUT = CM_BASE + 4;
 // A notification from a native child (WM_COMMAND, WM_CTLCOLOR*, WM_DRAWITEM,
 // WM_MEASUREITEM) handed back to the child's own object: CN_BASE + message.
 constexpr UINT CN_BASE = WM_APP + 0x2000;

@@ -67,7 +67,9 @@ int ShowBox(const std::string& text, const std::string& caption, UINT flags) {
 
 }  // namespace
 
-void ShowMessageBox(const std::string& text) { ShowBox(text, Application.Title(), MB_OK); }
+void ShowMessageBox(const std::string& text) { ShowMessageBox(text, Application.Title()); }
+
+void ShowMessageBox(const std::string& text, const std::string& caption) { ShowBox(text, caption, MB_OK); }
 
 TModalResult MessageDlg(const std::string& text, TMsgDlgType type, bool yesNo) {
   static const char* const captions[] = {"Warning", "Error", "Information", "Confirm", ""};

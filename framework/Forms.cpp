@@ -132,6 +132,12 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_INITMENUPOPUP:
       if (HIWORD(message.LParam)) SystemMenuOpening(reinterpret_cast<HMENU>(message.WParam));
       break;
+    case CM_SHORTCUT:
+      message.Result = IsShortCut(static_cast<WORD>(message.WParam), static_cast<TShiftState>(message.LParam));
+      return;
+    case WM_DROPFILES:
+      DroppedFiles(reinterpret_cast<HDROP>(message.WParam));
+      return;
     case WM_SYSCOLORCHANGE: {
       std::function<void(TWinControl&)> notify = [&](TWinControl& parent) {
         for (int i = 0; i < parent.ControlCount(); ++i) {
@@ -146,6 +152,18 @@ void TCustomForm::WndProc(TMessage& message) {
       break;
   }
   TWinControl::WndProc(message);
+}
+
+void TCustomForm::DroppedFiles(HDROP drop) {
+  std::vector<std::string> names;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+    names.push_back(Text::FromWide(name));
+  }
+  DragFinish(drop);
+  DropFiles(names);
 }
 
 std::any TCustomForm::FindMethod(const std::string& name) const {
@@ -199,6 +217,25 @@ std::string TApplication::ExeName() const {
   return Text::FromWide(std::wstring(path, length));
 }
 
+std::string TApplication::CommandLineTail() const { return CommandLineTail(GetCommandLineW()); }
+
+// The program's name ends at the closing quote when it starts with one, else
+// at the first blank; that is how Windows itself reads it.
+std::string TApplication::CommandLineTail(const std::wstring& commandLine) {
+  size_t end = 0;
+  if (commandLine.starts_with(L'"')) {
+    end = commandLine.find(L'"', 1);
+    end = end == std::wstring::npos ? commandLine.size() : end + 1;
+  } else {
+    end = commandLine.find_first_of(L" \t");
+    if (end == std::wstring::npos) end = commandLine.size();
+  }
+  const size_t first = commandLine.find_first_not_of(L" \t", end);
+  if (first == std::wstring::npos) return {};
+  const size_t last = commandLine.find_last_not_of(L" \t");
+  return Text::FromWide(commandLine.substr(first, last - first + 1));
+}
+
 std::string TApplication::TitleFromPath(const std::string& exePath) {
   const size_t slash = exePath.find_last_of("\\/");
   std::string title = exePath.substr(slash == std::string::npos ? 0 : slash + 1);
@@ -235,12 +272,23 @@ bool TApplication::HandleTabKey(const MSG& msg) {
   return true;
 }
 
+// Shortcuts go to the form of the control the key was typed in, before the
+// control turns the key into a character. They reach the form as a message,
+// so that an error raised by the command they start goes to the error box.
+bool TApplication::HandleShortCut(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN) return false;
+  TWinControl* control = TWinControl::FromHandle(msg.hwnd);
+  TCustomForm* form = control ? control->ParentForm() : nullptr;
+  return form && form->HandleAllocated() &&
+         SendMessageW(form->Handle(), CM_SHORTCUT, msg.wParam, static_cast<LPARAM>(KeyboardShiftState())) != 0;
+}
+
 bool TApplication::ProcessMessage(MSG& msg) {
   if (msg.message == WM_QUIT) {
     FTerminated = true;
     return false;
   }
-  if (!HandleTabKey(msg)) {
+  if (!HandleTabKey(msg) && !HandleShortCut(msg)) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -25,6 +25,10 @@ class TCustomForm : public TWinControl, public MethodResolver {
   void Show();
   virtual void Close();
 
+  // A key pressed anywhere in the form, offered before the focused control
+  // sees it; true when the form took it as one of its shortcuts.
+  virtual bool IsShortCut(WORD /*key*/, TShiftState /*shift*/) { return false; }
+
   TNotifyEvent OnCreate;
   void SetOnCreate(TNotifyEvent handler) { OnCreate = std::move(handler); }
 
@@ -48,12 +52,15 @@ class TCustomForm : public TWinControl, public MethodResolver {
   // in it, true when the form carried it out, and the menu about to open.
   virtual bool SystemCommand(UINT) { return false; }
   virtual void SystemMenuOpening(HMENU) {}
+  // Files or folders dropped onto a form that accepts them.
+  virtual void DropFiles(const std::vector<std::string>& /*names*/) {}
 
  private:
   friend class TWinControl;
   void FocusChanged(TWinControl* control) { FActiveControl = control; }
   void FocusFirstControl();
   std::vector<TWinControl*> FocusOrder() const;
+  void DroppedFiles(HDROP drop);
   void CenterOnScreen();
 
   TPosition FPosition = poDesigned;
@@ -85,6 +92,10 @@ class TApplication {
   std::string Title() const;
   static std::string TitleFromPath(const std::string& exePath);
   std::string ExeName() const;
+  // What follows the program's name on its command line, blanks around it
+  // removed: "Klangor.exe  D:\Jeux\RBR " gives "D:\Jeux\RBR".
+  std::string CommandLineTail() const;
+  static std::string CommandLineTail(const std::wstring& commandLine);
 
   template <class Form>
   void CreateForm(Form*& form) {
@@ -107,6 +118,7 @@ class TApplication {
  private:
   bool ProcessMessage(MSG& msg);
   bool HandleTabKey(const MSG& msg);
+  bool HandleShortCut(const MSG& msg);
 
   TCustomForm* FMainForm = nullptr;
   bool FTerminated = false;

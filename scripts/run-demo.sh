@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Builds Klangor, lays out a demo RBR installation inside the project's Wine
-# prefix, records it in the registry as the game's installer would, and runs
+# Builds Klangor.exe (nothing else), lays out a demo RBR installation inside a
+# Wine prefix of the demo's own (build/demo-wineprefix, which the tests never
+# use), records it in the registry as the game's installer would, and runs
 # Klangor on it.
 #
 # With a working X display the window opens there and the script ends when it is
 # closed. Without one, Klangor runs on a private Xvfb; the script saves a picture
-# of the window to docs/screenshot.png and closes the program.
+# of the window to build/screenshot.png and closes the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh
+bash scripts/setup.sh Klangor
 
+export WINEPREFIX="$PWD/build/demo-wineprefix"
 # shellcheck source=wine-env.sh
 source scripts/wine-env.sh
 
@@ -21,7 +23,6 @@ wine reg add 'HKLM\SOFTWARE\SCi Games\Richard Burns Rally\InstallPath' /ve /d "$
 echo "run-demo: demo game at $game_root (under $WINEPREFIX/drive_c)"
 
 klangor=build/app/Klangor.exe
-inspect=build/tests/e2e/klangor-window-reader.exe
 
 if [ -z "$klangor_xvfb_pid" ]; then
     echo "run-demo: opening Klangor on $DISPLAY"
@@ -29,11 +30,16 @@ if [ -z "$klangor_xvfb_pid" ]; then
     exit 0
 fi
 
+# shown_window TITLE: the X window shown under that title, if any.
+shown_window() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
 wine "$klangor" </dev/null >/dev/null 2>&1 &
 klangor_pid=$!
 window=
 for _ in $(seq 150); do
-    window=$(xdotool search --onlyvisible --name '^Klangor$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    window=$(shown_window Klangor) && [ -n "$window" ] && break
     kill -0 "$klangor_pid" 2>/dev/null || { echo "run-demo: Klangor ended at start" >&2; exit 1; }
     sleep 0.2
 done
@@ -41,18 +47,22 @@ done
 
 # The version check reports at start-up that it could not reach the maker's
 # site (no network here); that box is closed so the picture shows the window.
-sleep 3
-wine "$inspect" --close Warning </dev/null >/dev/null 2>&1 || true
+for _ in $(seq 50); do
+    box=$(shown_window Warning) && [ -n "$box" ] && break
+    sleep 0.2
+done
+for _ in $(seq 10); do
+    box=$(shown_window Warning) || true
+    [ -n "$box" ] || break
+    xdotool key --window "$box" Return 2>/dev/null || true
+    sleep 0.5
+done
 sleep 1
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
-mkdir -p docs
-xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/screenshot.png
-echo "run-demo: screenshot of the Klangor window saved to $PWD/docs/screenshot.png"
+xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage build/screenshot.png
+echo "run-demo: screenshot of the Klangor window saved to $PWD/build/screenshot.png"
 
-wine "$inspect" --close Klangor </dev/null >/dev/null 2>&1 || true
-for _ in $(seq 50); do
-    kill -0 "$klangor_pid" 2>/dev/null || break
-    sleep 0.2
-done
-kill "$klangor_pid" 2>/dev/null || true
+# Ending the demo prefix's Wine server ends Klangor with it.
+wineserver -k
+wait "$klangor_pid" 2>/dev/null || true

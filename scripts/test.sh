@@ -9,6 +9,8 @@ bash scripts/setup.sh || exit
 built=$(date +%s)
 
 export KLANGOR_XVFB=always
+# The tests' own prefix, whatever the environment names: never the user's, never the demo's.
+export WINEPREFIX="$PWD/build/wineprefix"
 # shellcheck source=wine-env.sh
 source scripts/wine-env.sh || exit
 

@@ -44,6 +44,8 @@ class TbButton : public TCustomControl {
   void SetOnResize(TNotifyEvent handler) { OnResize = std::move(handler); }
 
   void SetBounds(int left, int top, int width, int height) override;
+  // What a click with the mouse does; the window's keyboard shortcuts call it.
+  void Click() override;
 
   const PropertyTable& Published() const override;
   static const PropertyTable& PublishedTable();
@@ -53,7 +55,6 @@ class TbButton : public TCustomControl {
   void InitializeWnd() override;
   void WndProc(TMessage& message) override;
   void Paint() override;
-  void Click() override;
   void MouseEnter() override;
   void MouseLeave() override;
   void CaptionChanged() override;

@@ -1,5 +1,7 @@
 #include "tests/app/FormFixture.h"
 
+#include <gtest/gtest.h>
+
 #include "app/Registration.h"
 #include "framework/Forms.h"
 #include "framework/Thread.h"
@@ -23,6 +25,13 @@ std::string SoundBankText(const std::string& engineGain) {
          "Low=0.8\r\n"
          "High=1.2\r\n";
 }
+
+HeldOpen::HeldOpen(const std::string& path)
+    : FHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {
+  EXPECT_NE(FHandle, INVALID_HANDLE_VALUE) << path;
+}
+
+HeldOpen::~HeldOpen() { CloseHandle(FHandle); }
 
 FormFixture::FormFixture() {
   static const bool registered = [] {
@@ -77,5 +86,21 @@ std::vector<CaughtBox> FormFixture::WindowBoxes() const {
 }
 
 void FormFixture::Pump() { Application.ProcessMessages(); }
+
+void FormFixture::AwaitVersionWarning() {
+  auto warned = [this] {
+    for (const CaughtBox& box : FCatcher->boxes())
+      if (box.caption == "Warning") return true;
+    return false;
+  };
+  for (int waited = 0; !warned(); waited += 10) {
+    if (waited >= 30000) {
+      ADD_FAILURE() << "the version check showed no warning within 30 s";
+      return;
+    }
+    Pump();
+    Sleep(10);
+  }
+}
 
 }  // namespace klangor::test

@@ -19,6 +19,19 @@ constexpr const char* GameRegistryKey = "SOFTWARE\\SCi Games\\Richard Burns Rall
 // A sound-bank settings file with other sections, comments and CR LF lines.
 std::string SoundBankText(const std::string& engineGain = "1.0");
 
+// A sound bank held open without write sharing, as the running game holds
+// it: a private-profile write into it fails.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const std::string& path);
+  ~HeldOpen();
+  HeldOpen(const HeldOpen&) = delete;
+  HeldOpen& operator=(const HeldOpen&) = delete;
+
+ private:
+  void* FHandle;
+};
+
 class FormFixture {
  public:
   FormFixture();
@@ -48,6 +61,11 @@ class FormFixture {
   std::vector<CaughtBox> WindowBoxes() const;
   // Runs pending window messages, as the message loop would between commands.
   void Pump();
+  // Runs pending messages until the version check has shown (and the catcher
+  // answered) its warning: the layout's address never resolves. Input posted
+  // before that could reach the window through the warning's own modal loop
+  // instead of the program's.
+  void AwaitVersionWarning();
 
  private:
   TempFolder FFolder;

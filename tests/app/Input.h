@@ -16,7 +16,10 @@ void PostClick(TWinControl& control);
 
 // A key pressed in the control, with the Shift key held or not.
 void SendKey(TWinControl& control, WORD key, bool shift = false);
-void PostKey(TWinControl& control, WORD key);
+// A key typed into the control through the message loop, with Shift, Ctrl
+// and Alt held as given while it is handled and released afterwards, so
+// that keys posted one after another each carry their own.
+void PostKey(TWinControl& control, WORD key, TShiftState shift = 0);
 
 // Removes an end request (WM_QUIT) left in the thread's queue, so that it
 // does not end the message processing of a later test.

@@ -66,15 +66,16 @@ std::string UndoQuestion(const std::string& date, const std::string& count) {
 
 }  // namespace
 
-TEST(Undo, WindowMenuEndsWithUndoAndOpenBackupsAfterASeparator) {
+TEST(Undo, WindowMenuEndsWithUndoOpenBackupsAndAboutAfterASeparator) {
   UndoWindow w({"a.ini"});
   w.Create();
   HMENU menu = GetSystemMenu(w.form().Handle(), FALSE);
   const int count = GetMenuItemCount(menu);
-  ASSERT_GE(count, 3);
-  EXPECT_TRUE(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_EQ(GetMenuItemID(menu, count - 2), UndoCommand);
-  EXPECT_EQ(GetMenuItemID(menu, count - 1), OpenBackupsCommand);
+  ASSERT_GE(count, 4);
+  EXPECT_TRUE(GetMenuState(menu, count - 4, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(GetMenuItemID(menu, count - 3), UndoCommand);
+  EXPECT_EQ(GetMenuItemID(menu, count - 2), OpenBackupsCommand);
+  EXPECT_EQ(GetMenuItemID(menu, count - 1), TSystemMenu::CommandOf(2));
   EXPECT_EQ(MenuText(menu, UndoCommand), "Annuler la dernière modification / Undo the last change");
   EXPECT_EQ(MenuText(menu, OpenBackupsCommand), "Ouvrir le dossier des sauvegardes / Open the backups folder");
   EXPECT_TRUE(w.UndoGreyed());

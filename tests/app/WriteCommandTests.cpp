@@ -108,21 +108,6 @@ class Window {
   size_t FBoxesSeen = 0;
 };
 
-// A sound bank held open without write sharing, as the running game holds it.
-class HeldOpen {
- public:
-  explicit HeldOpen(const std::string& path)
-      : FHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)) {
-    EXPECT_NE(FHandle, INVALID_HANDLE_VALUE) << path;
-  }
-  ~HeldOpen() { CloseHandle(FHandle); }
-  HeldOpen(const HeldOpen&) = delete;
-  HeldOpen& operator=(const HeldOpen&) = delete;
-
- private:
-  HANDLE FHandle;
-};
-
 // Records the value fields and the cursor when a message box comes up, while
 // the command that showed it still waits for it.
 class FieldsAtBoxes {

@@ -13,6 +13,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 RBR_KEY='HKLM\SOFTWARE\SCi Games\Richard Burns Rally\InstallPath'
 klangor_pid=
 game_folder=
+# A folder of the check's own, removed at its end with everything in it.
+scratch=
 
 fail() {
     echo "FAIL: $*" >&2
@@ -42,8 +44,9 @@ set_game_root() {
     wine reg add "$RBR_KEY" /ve /d "$1" /f /reg:32 </dev/null >/dev/null
 }
 
+# start_klangor [ARGUMENT...]: runs KLANGOR_EXE with the arguments given.
 start_klangor() {
-    wine "$KLANGOR_EXE" </dev/null >/dev/null 2>&1 &
+    wine "$KLANGOR_EXE" "$@" </dev/null >/dev/null 2>&1 &
     klangor_pid=$!
     wait_window Klangor >/dev/null
 }
@@ -94,6 +97,31 @@ inspect() {
     wine "$KLANGOR_INSPECT" "${1:-Klangor}" </dev/null
 }
 
+# control_rect CLASS TOP_BELOW: "left top width height" of the first control of
+# that class lying below the given top, topmost then leftmost.
+control_rect() {
+    inspect | awk -F'\t' -v cls="$1" -v below="$2" '$1 == "control" && $2 == cls {
+        split($4, r, " "); if (r[2] > below) print r[2], r[1], $4 }' | sort -n -k1,1 -k2,2 | head -n 1 | cut -d' ' -f3-
+}
+
+# edit_text LEFT TOP: the text of the edit box at that place.
+edit_text() {
+    inspect | awk -F'\t' -v at="$1 $2" '$1 == "control" && $2 == "Edit" && index($4, at) == 1 { print $6 }'
+}
+
+# lines FILE: the file's lines without CR and without blank lines (Wine's
+# private-profile writer drops blank lines).
+lines() {
+    tr -d '\r' <"$1" | grep -v '^[[:space:]]*$'
+}
+
+# lines_with_gain FILE KEY VALUE: the lines of FILE (as lines gives them) with
+# KEY of [AMP::SOUNDS] set to VALUE, as a write of that gain leaves them.
+lines_with_gain() {
+    lines "$1" | awk -v key="$2" -v value="$3" '/^\[/ { section = $0 }
+        section == "[AMP::SOUNDS]" && index($0, key "=") == 1 { $0 = key "=" value } { print }'
+}
+
 # click X Y [TITLE]: a left click at client coordinates of the window.
 click() {
     local origin
@@ -103,21 +131,11 @@ click() {
     xdotool mousemove --sync $(($3 + $1)) $(($4 + $2)) click 1
 }
 
-# control_rect CLASS TOP_BELOW: "left top width height" of the first control of
-# that class lying below the given top, topmost then leftmost.
-control_rect() {
-    inspect | awk -F'\t' -v cls="$1" -v below="$2" '$1 == "control" && $2 == cls {
-        split($4, r, " "); if (r[2] > below) print r[2], r[1], $4 }' | sort -n -k1,1 -k2,2 | head -n 1 | cut -d' ' -f3-
-}
 # click_inside "LEFT TOP WIDTH HEIGHT": a click in the middle of a rectangle.
 click_inside() {
     local left top width height
     read -r left top width height <<<"$1"
     click $((left + width / 2)) $((top + height / 2))
-}
-# edit_text LEFT TOP: the text of the edit box at that place.
-edit_text() {
-    inspect | awk -F'\t' -v at="$1 $2" '$1 == "control" && $2 == "Edit" && index($4, at) == 1 { print $6 }'
 }
 
 type_text() {
@@ -154,6 +172,7 @@ e2e_cleanup() {
         kill "$klangor_pid" 2>/dev/null || true
     fi
     [ -z "$game_folder" ] || rm -rf "$game_folder"
+    [ -z "$scratch" ] || rm -rf "$scratch"
     wine reg delete "$RBR_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
     exit "$status"
 }

@@ -62,7 +62,7 @@ if [ -n "${KLANGOR_SHOTS:-}" ]; then
     convert "$KLANGOR_SHOTS/screen.png" "$KLANGOR_SHOTS/menu-only.png" -geometry "$menu_at" -composite \
         "$KLANGOR_SHOTS/system-menu.png"
 fi
-key Up Up Return
+key Up Up Up Return
 for _ in $(seq 50); do
     [ "$(windows_titled Klangor)" -ge 2 ] && break
     sleep 0.2

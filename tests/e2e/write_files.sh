@@ -46,14 +46,6 @@ modify=$(inspect | awk -F'\t' '$1 == "control" && $6 == "Modifier les fichiers /
 [ -n "$modify" ] || fail "no button \"Modifier les fichiers / Modify files\""
 click_inside "$modify"
 
-# lines FILE: the file's lines without CR and without blank lines.
-lines() {
-    tr -d '\r' <"$1" | grep -v '^[[:space:]]*$'
-}
-# expected FILE: the lines of the original with Engine of AMP::SOUNDS at 0.8.
-expected() {
-    lines "$1" | awk '/^\[/ { section = $0 } section == "[AMP::SOUNDS]" && /^Engine=/ { $0 = "Engine=0.8" } { print }'
-}
 ticked_files=()
 for original in "$before"/*.ini; do
     name=$(basename "$original")
@@ -63,13 +55,13 @@ expect_eq "eleven ticked files" 11 "${#ticked_files[@]}"
 for _ in $(seq 100); do
     done_count=0
     for name in "${ticked_files[@]}"; do
-        [ "$(lines "$audio/$name")" = "$(expected "$before/$name")" ] && done_count=$((done_count + 1))
+        [ "$(lines "$audio/$name")" = "$(lines_with_gain "$before/$name" Engine 0.8)" ] && done_count=$((done_count + 1))
     done
     [ "$done_count" -eq ${#ticked_files[@]} ] && break
     sleep 0.2
 done
 for name in "${ticked_files[@]}"; do
-    expect_eq "$name: Engine 0.8, every other line kept in order" "$(expected "$before/$name")" "$(lines "$audio/$name")"
+    expect_eq "$name: Engine 0.8, every other line kept in order" "$(lines_with_gain "$before/$name" Engine 0.8)" "$(lines "$audio/$name")"
 done
 cmp -s "$before/$unticked" "$audio/$unticked" || fail "the unticked file $unticked changed"
 echo "ok: the unticked file $unticked is unchanged byte for byte"
