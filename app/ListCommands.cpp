@@ -55,8 +55,8 @@ void TForm1::DropFiles(const std::vector<std::string>& names) {
 
 void TForm1::TakeTypedRoot() {
   if (FWriting) return;
-  GameRoot = TypedRoot();
-  if (DirectoryExists(GameRoot + "\\KOVEN\\")) {
+  FGameRoot = TypedRoot();
+  if (DirectoryExists(FGameRoot + "\\KOVEN\\")) {
     ListSoundFiles();
     return;
   }

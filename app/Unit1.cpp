@@ -10,7 +10,6 @@
 #include "components/widgets/bButton.h"
 #include "framework/SysUtils.h"
 
-std::string GameRoot;
 std::string FolderArgument;
 TForm1* Form1 = nullptr;
 
@@ -82,8 +81,8 @@ void TForm1::InitializeWnd() {
 void TForm1::FormCreate(TObject*) {
   AskAboutInterruptedWrite();
   if (UnquotedPath(FolderArgument).empty()) {
-    GameRoot = RegistryReader1->ReadString("");
-    Edit2->SetText(GameRoot);
+    FGameRoot = RegistryReader1->ReadString("");
+    Edit2->SetText(FGameRoot);
     ListSoundFiles();
   } else {
     Edit2->SetText(FolderArgument);
@@ -93,7 +92,7 @@ void TForm1::FormCreate(TObject*) {
 }
 
 void TForm1::ListSoundFiles() {
-  BFC_Dir1->SetPathName(GameRoot + SoundFolder);
+  BFC_Dir1->SetPathName(FGameRoot + SoundFolder);
   BFC_Dir1->ReadDir();
   CLB->SetItems(BFC_Dir1->ListFiles());
   Label1->SetCaption("Nb de fichiers / Nb of files : " + IntToStr(CLB->Count()));

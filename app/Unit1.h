@@ -19,9 +19,6 @@ class TRegistryReader;
 class TProfile;
 class TVersionChecker;
 
-// The game's root folder as last taken from the registry or the path field.
-extern std::string GameRoot;
-
 // The game root given on the command line, as it was given; empty without
 // one. The program entry sets it before the window is created.
 extern std::string FolderArgument;
@@ -75,6 +72,9 @@ class TForm1 : public TForm {
   void bButton5Click(TObject* Sender);
   void Edit2KeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
 
+  // The game's root folder as last taken from the registry or the path field.
+  const std::string& GameRoot() const { return FGameRoot; }
+
   // Closing the window while files are written waits for the write to end,
   // so that no file keeps only part of its values.
   void Close() override;
@@ -101,7 +101,7 @@ class TForm1 : public TForm {
   template <class T>
   T* Field(const std::string& name);
   void BindFields();
-  // Fills the list from the sound folder below GameRoot, ticks every file and
+  // Fills the list from the sound folder below the game root, ticks every file and
   // empties the progress bar.
   void ListSoundFiles();
   // Takes the root typed into Edit2 and lists its sound folder.
@@ -119,6 +119,7 @@ class TForm1 : public TForm {
   // True while bButton1Click writes files; the commands that would change
   // the list or the values wait, and a request to end is kept for its end.
   bool FWriting = false;
+  std::string FGameRoot;
   bool FEndRequested = false;
 
   std::vector<GainRow> FGainRows;

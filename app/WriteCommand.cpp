@@ -129,7 +129,7 @@ WriteOutcome WriteTickedFiles(TForm1& form, TBackupSet& backup) {
   for (int item = 0; item < count; ++item) {
     Application.ProcessMessages();
     if (form.CLB->Checked(item)) {
-      TSoundFileWrite file(GameRoot, form.CLB->Items(item), values, backup, *form.Profile1);
+      TSoundFileWrite file(form.GameRoot(), form.CLB->Items(item), values, backup, *form.Profile1);
       if (!file.Run()) outcome.Failed.push_back(file.Result());
       outcome.AnyTouched = outcome.AnyTouched || file.Result().Touched;
     }
@@ -150,7 +150,7 @@ void TForm1::bButton1Click(TObject*) {
     ShowMessageBox(InvalidPathMessage);
     return;
   }
-  GameRoot = root;
+  FGameRoot = root;
   TBackupSet backup = FBackups.StartSet();
   const WriteOutcome outcome = WriteTickedFiles(*this, backup);
   if (outcome.AnyTouched) {

@@ -54,7 +54,7 @@ class Roots {
   FormFixture fixture;
 };
 
-// What the window shows once a root was given: the path field, GameRoot,
+// What the window shows once a root was given: the path field, the game root,
 // the listed files and the boxes shown.
 struct Outcome {
   std::string path;
@@ -69,7 +69,7 @@ void PrintTo(const Outcome& outcome, std::ostream* out) {
        << " boxes " << testing::PrintToString(outcome.boxes);
 }
 
-Outcome OutcomeOf(Roots& r) { return {r.form().Edit2->Text(), GameRoot, r.Listed(), r.BoxTexts()}; }
+Outcome OutcomeOf(Roots& r) { return {r.form().Edit2->Text(), r.form().GameRoot(), r.Listed(), r.BoxTexts()}; }
 
 Outcome OtherListed(Roots& r) { return {r.Other(), r.Other(), {"x.ini", "y.ini"}, {}}; }
 Outcome MissingRefused(Roots& r) { return {r.Missing(), r.Missing(), {}, {InvalidPathMessage}}; }
@@ -140,7 +140,7 @@ TEST(GameFolderEntry, QuotesAroundATypedPathAreRemovedBeforeItIsUsed) {
   r.form().Edit2->SetText("\"" + r.fixture.GameRootPath() + "\"");
   SendClick(*r.form().bButton1);
   EXPECT_EQ(r.form().Edit2->Text(), r.fixture.GameRootPath());
-  EXPECT_EQ(GameRoot, r.fixture.GameRootPath());
+  EXPECT_EQ(r.form().GameRoot(), r.fixture.GameRootPath());
   EXPECT_TRUE(r.BoxTexts().empty());
   EXPECT_NE(r.fixture.Folder().readFile("RBR\\KOVEN\\Sounds\\Audio\\a.ini"), SoundBankText());
 }

@@ -71,7 +71,7 @@ TEST(ListCommands, TypedRootIsListedWithEveryFileTicked) {
     w.form().PC1->SetPosition(1);
     w.form().Edit2->SetText(w.fixture.Folder().pathOf("Other"));
     enter(w.form());
-    EXPECT_EQ(GameRoot, w.fixture.Folder().pathOf("Other")) << how;
+    EXPECT_EQ(w.form().GameRoot(), w.fixture.Folder().pathOf("Other")) << how;
     EXPECT_EQ(w.Listed(), (std::vector<std::string>{"x.ini", "y.ini"})) << how;
     EXPECT_EQ(w.Ticks(), (std::vector<bool>{true, true})) << how;
     EXPECT_EQ(w.form().Label1->Caption(), "Nb de fichiers / Nb of files : 2") << how;
@@ -95,7 +95,7 @@ TEST(ListCommands, RootWithoutKovenFolderEmptiesTheListAfterTheMessage) {
     EXPECT_FALSE(boxes[0].hasIcon);
     EXPECT_EQ(boxes[0].buttons, std::vector<std::string>{"OK"});
     EXPECT_EQ(w.form().CLB->Count(), 0) << how;
-    EXPECT_EQ(GameRoot, typed) << how;
+    EXPECT_EQ(w.form().GameRoot(), typed) << how;
     EXPECT_EQ(w.form().Label1->Caption(), "Nb de fichiers / Nb of files : 1") << how;
     EXPECT_EQ(w.form().PC1->Max(), 1) << how;
     EXPECT_EQ(w.form().PC1->Position(), 1) << how;
@@ -108,7 +108,7 @@ TEST(ListCommands, EmptyPathFieldIsTestedLikeAnyOtherText) {
   SendKey(*w.form().Edit2, VK_RETURN);
   ASSERT_EQ(w.fixture.WindowBoxes().size(), 1u);
   EXPECT_EQ(w.fixture.WindowBoxes()[0].text, InvalidPathMessage);
-  EXPECT_EQ(GameRoot, "");
+  EXPECT_EQ(w.form().GameRoot(), "");
   EXPECT_EQ(w.form().CLB->Count(), 0);
   // A write then finds no item.
   w.form().GainRows()[0].Field->SetText("0.8");
@@ -122,7 +122,7 @@ TEST(ListCommands, OtherKeysInThePathFieldDoNothing) {
   w.form().Edit2->SetText(w.fixture.Folder().pathOf("Other"));
   for (WORD key : {WORD('A'), WORD(VK_ESCAPE), WORD(VK_SPACE), WORD(VK_F5)}) SendKey(*w.form().Edit2, key);
   EXPECT_EQ(w.Listed(), std::vector<std::string>{"a.ini"});
-  EXPECT_EQ(GameRoot, w.fixture.GameRootPath());
+  EXPECT_EQ(w.form().GameRoot(), w.fixture.GameRootPath());
   EXPECT_TRUE(w.fixture.WindowBoxes().empty());
 }
 

@@ -64,7 +64,7 @@ class Window {
     TForm1& f = form();
     WindowState state;
     state.path = Relative(f.Edit2->Text());
-    state.root = Relative(GameRoot);
+    state.root = Relative(f.GameRoot());
     state.values.push_back(f.Edit1->Text());
     for (const TForm1::GainRow& row : f.GainRows()) state.values.push_back(row.Field->Text());
     for (int i = 0; i < f.CLB->Count(); ++i) {

@@ -158,7 +158,7 @@ TEST(Startup, RegistryRootListsEverySoundBankTicked) {
   fixture.SetRegistryRoot(fixture.GameRootPath());
   TForm1& form = fixture.CreateForm();
 
-  EXPECT_EQ(GameRoot, fixture.GameRootPath());
+  EXPECT_EQ(form.GameRoot(), fixture.GameRootPath());
   EXPECT_EQ(form.Edit2->Text(), fixture.GameRootPath());
   EXPECT_EQ(Sorted(ListedFiles(form)),
             Sorted({"Car_Generic.ini", "Gravel.ini", "Tarmac.INI", "Crowd.ini"}));
@@ -190,7 +190,7 @@ TEST(Startup, RootWithTrailingBackslashIsKeptAsTyped) {
   fixture.AddSoundFile("a.ini");
   fixture.SetRegistryRoot(fixture.GameRootPath() + "\\");
   TForm1& form = fixture.CreateForm();
-  EXPECT_EQ(GameRoot, fixture.GameRootPath() + "\\");
+  EXPECT_EQ(form.GameRoot(), fixture.GameRootPath() + "\\");
   EXPECT_EQ(form.BFC_Dir1->PathName(), fixture.GameRootPath() + "\\\\KOVEN\\Sounds\\Audio");
   EXPECT_EQ(ListedFiles(form), std::vector<std::string>{"a.ini"});
 }
@@ -199,7 +199,7 @@ TEST(Startup, MissingRegistryEntryGivesAnEmptyList) {
   FormFixture fixture;
   fixture.AddSoundFile("a.ini");
   TForm1& form = fixture.CreateForm();
-  EXPECT_EQ(GameRoot, "");
+  EXPECT_EQ(form.GameRoot(), "");
   EXPECT_EQ(form.Edit2->Text(), "");
   EXPECT_EQ(form.CLB->Count(), 0);
   EXPECT_EQ(form.Label1->Caption(), "Nb de fichiers / Nb of files : 0");

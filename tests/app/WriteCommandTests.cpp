@@ -170,7 +170,7 @@ TEST(WriteCommand, TickedFilesReceiveTheTypedValueAndNothingElseChanges) {
   EXPECT_EQ(w.Gain(3).Text(), "0.8");
   EXPECT_EQ(w.form().PC1->Position(), 3);
   EXPECT_EQ(w.form().PC1->CaptionText(), "Terminé / Done");
-  EXPECT_EQ(GameRoot, w.fixture.GameRootPath());
+  EXPECT_EQ(w.form().GameRoot(), w.fixture.GameRootPath());
   EXPECT_EQ(Screen.Cursor(), crDefault);
   EXPECT_TRUE(w.NewBoxes().empty());
 }
@@ -345,7 +345,7 @@ TEST(WriteCommand, EmptyPathFieldStopsAfterTheCheck) {
     w.Write();
     EXPECT_EQ(w.OnlyBox(), PathMessage);
     EXPECT_TRUE(w.Unchanged("a.ini"));
-    EXPECT_EQ(GameRoot, w.fixture.GameRootPath());
+    EXPECT_EQ(w.form().GameRoot(), w.fixture.GameRootPath());
     EXPECT_EQ(Screen.Cursor(), crDefault);
   }
   // A value out of range is reported first, and alone.
@@ -392,7 +392,7 @@ TEST(WriteCommand, TypedRootIsWrittenWithTheNamesListedBefore) {
   w.form().Edit2->SetText(w.fixture.Folder().pathOf("Other"));
   w.Gain(3).SetText("0.8");
   w.Write();
-  EXPECT_EQ(GameRoot, w.fixture.Folder().pathOf("Other"));
+  EXPECT_EQ(w.form().GameRoot(), w.fixture.Folder().pathOf("Other"));
   EXPECT_TRUE(w.Unchanged("a.ini"));
   EXPECT_EQ(withoutBlankLines(w.fixture.Folder().readLines("Other\\KOVEN\\Sounds\\Audio\\a.ini")),
             BankWith({{"Engine", "0.8"}}));
