@@ -3,6 +3,39 @@
 #include "framework/Forms.h"
 
 namespace klangor::test {
+namespace {
+
+const char* const FailureWarning =
+    "Le logiciel ne peut v\xE9rifier automatiquement si il s'agit de la derni\xE8re version de celui-ci.\r"
+    "Pour pouvoir v\xE9rifier si il s'agit bien de la derni\xE8re version, le logiciel a besoin de se connecter \xE0 "
+    "internet.\r"
+    "Vous devez imp\xE9rativement utiliser la derni\xE8re version du logiciel de d\xE9pannage.\r"
+    "Comme la v\xE9rification de version n'a pas pu \xEAtre effectu\xE9"
+    "e, le r\xE9sultat de l'analyse n'est peut \xEAtre pas fiable.";
+
+const char* const UpdateQuestion =
+    "Vous n'utilisez pas la derni\xE8re version de ce logiciel.\r\n"
+    "Vous devez utiliser la derni\xE8re version du logiciel de d\xE9pannage.\r\n"
+    "Voulez vous la t\xE9l\xE9"
+    "charger maintenant ?";
+
+void ExpectBox(const CaughtBox& box, const std::string& caption, const std::string& text,
+               const std::vector<std::string>& buttons, bool hasIcon) {
+  EXPECT_EQ(box.caption, caption);
+  EXPECT_EQ(box.text, text);
+  EXPECT_EQ(box.buttons, buttons);
+  EXPECT_EQ(box.hasIcon, hasIcon);
+}
+
+}  // namespace
+
+void ExpectFailureWarning(const CaughtBox& box) { ExpectBox(box, "Warning", FailureWarning, {"OK"}, true); }
+
+void ExpectUpdateQuestion(const CaughtBox& box) { ExpectBox(box, "Confirm", UpdateQuestion, {"&Yes", "&No"}, true); }
+
+void ExpectClosingNotice(const CaughtBox& box) {
+  ExpectBox(box, "version_tests", "Le logiciel va se fermer.", {"OK"}, false);
+}
 
 void VersionCheckFixture::SetUp() {
   Application.Initialize();
