@@ -11,8 +11,9 @@ class TVersionChecker;
 
 class TVInfoDownload : public TThread {
  public:
-  // Starts the thread as the last act of construction; nobody owns it.
-  TVInfoDownload(TVersionChecker* checker, const std::string& url, const std::string& targetFile, bool showFailure);
+  // Starts the thread as the last act of construction; nobody owns it. The
+  // target file's name is already expanded.
+  TVInfoDownload(TVersionChecker* checker, const std::string& url, const std::wstring& targetFile, bool showFailure);
 
  protected:
   void Execute() override;
@@ -22,7 +23,7 @@ class TVInfoDownload : public TThread {
 
   TVersionChecker* Checker;
   std::string URL;
-  std::string TargetFile;
+  std::wstring TargetFile;
   bool DownloadFailed = false;
   bool ShowFailure;
 };

@@ -1,12 +1,12 @@
 #include "components/version/VersionChecker.h"
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
+#include <cwchar>
 #include <vector>
 
 #include "components/version/VInfoDownload.h"
+#include "components/version/WebAddress.h"
 #include "framework/Dialogs.h"
 #include "framework/Forms.h"
 #include "framework/Text.h"
@@ -16,25 +16,22 @@ namespace {
 // Room for 2047 characters per value, as the version file's format allows.
 constexpr DWORD ProfileValueSize = 2048;
 
-std::string ExpandEnvironment(const std::string& path) {
-  const DWORD size = ExpandEnvironmentStringsA(path.c_str(), nullptr, 0);
-  if (size == 0) return path;
-  std::vector<char> expanded(size);
-  if (ExpandEnvironmentStringsA(path.c_str(), expanded.data(), size) == 0) return path;
-  return expanded.data();
+// The local copy's name stays in UTF-16 from its expansion to the platform's
+// calls: the temporary folder of a user named "Łukasz" keeps every letter.
+std::wstring ExpandEnvironment(const std::string& path) {
+  const std::wstring wide = Text::ToWide(path);
+  const DWORD size = ExpandEnvironmentStringsW(wide.c_str(), nullptr, 0);
+  if (size == 0) return wide;
+  std::wstring expanded(size, L'\0');
+  if (ExpandEnvironmentStringsW(wide.c_str(), expanded.data(), size) == 0) return wide;
+  expanded.resize(std::wcslen(expanded.c_str()));
+  return expanded;
 }
 
-std::string ReadProfileValue(const std::string& file, const std::string& section, const std::string& key) {
-  std::vector<char> value(ProfileValueSize);
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), "", value.data(), ProfileValueSize, file.c_str());
+std::wstring ReadProfileValue(const std::wstring& file, const wchar_t* section, const std::wstring& key) {
+  std::vector<wchar_t> value(ProfileValueSize);
+  GetPrivateProfileStringW(section, key.c_str(), L"", value.data(), ProfileValueSize, file.c_str());
   return value.data();
-}
-
-// The address comes from a file fetched over the network: handing anything
-// else than a web address to the shell could start a local program.
-bool IsWebAddress(const std::string& address) {
-  const std::string lower = Text::LowerCase(address);
-  return lower.starts_with("http://") || lower.starts_with("https://");
 }
 
 }  // namespace
@@ -49,21 +46,23 @@ void TVersionChecker::EvaluateVersionFile() {
   TStringList versionInfo;
   if (!ReadVersionInfo(versionInfo)) return;
   const std::string runningVersion = versionInfo[0];
-  const std::string versionFile = ExpandEnvironment(FTempFile);
-  const std::string title = Application.Title();
-  const std::string publishedVersion = ReadProfileValue(versionFile, "CurrentVersions", title);
-  const std::string downloadURL = ReadProfileValue(versionFile, "DownloadURL", title);
-  Raise(FOnGetURL, this, publishedVersion, downloadURL);
+  const std::wstring versionFile = ExpandEnvironment(FTempFile);
+  const std::wstring title = Text::ToWide(Application.Title());
+  const std::string publishedVersion = Text::FromWide(ReadProfileValue(versionFile, L"CurrentVersions", title));
+  const std::wstring downloadURL = ReadProfileValue(versionFile, L"DownloadURL", title);
+  Raise(FOnGetURL, this, publishedVersion, Text::FromWide(downloadURL));
   if (IsNewerVersion(publishedVersion, runningVersion) && FDownloadDlg) OfferNewerVersion(downloadURL);
 }
 
-void TVersionChecker::OfferNewerVersion(const std::string& downloadURL) {
+// The address is checked as the version file holds it, before any conversion
+// could turn a look-alike letter into a plain one.
+void TVersionChecker::OfferNewerVersion(const std::wstring& downloadURL) {
   const std::string question =
       "Vous n'utilisez pas la dernière version de ce logiciel.\r\n"
       "Vous devez utiliser la dernière version du logiciel de dépannage.\r\n"
       "Voulez vous la télécharger maintenant ?";
   if (MessageDlg(question, mtConfirmation, true) == mrYes) {
-    if (IsWebAddress(downloadURL)) ShellExecuteA(nullptr, "open", downloadURL.c_str(), "", "", SW_SHOWNORMAL);
+    if (IsOpenableWebAddress(downloadURL)) OpenWebAddress(downloadURL);
   } else {
     ShowMessageBox("Le logiciel va se fermer.");
   }

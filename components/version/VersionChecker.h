@@ -56,7 +56,7 @@ class TVersionChecker : public TComponent {
   friend class TVInfoDownload;
   // Runs on the main thread once the version file has been downloaded.
   void EvaluateVersionFile();
-  void OfferNewerVersion(const std::string& downloadURL);
+  void OfferNewerVersion(const std::wstring& downloadURL);
   static void ShowFailureWarning();
 
   std::string FCopyright = "Klangor";

@@ -65,6 +65,11 @@ void LoopbackHttpServer::serve(const std::string& path, const std::string& body)
   files_[path] = body;
 }
 
+void LoopbackHttpServer::closeWithoutReply(const std::string& path) {
+  std::lock_guard guard(lock_);
+  unanswered_.insert(path);
+}
+
 std::vector<std::string> LoopbackHttpServer::requests() const {
   std::lock_guard guard(lock_);
   return requests_;
@@ -113,6 +118,7 @@ void LoopbackHttpServer::answer(uintptr_t client) {
     std::unique_lock guard(lock_);
     requests_.push_back(path);
     released_.wait(guard, [this] { return !holding_ || stopping_; });
+    if (unanswered_.contains(path)) return;
     reply = response(path);
   }
   send(client, reply.data(), static_cast<int>(reply.size()), 0);

@@ -1,11 +1,13 @@
 // A small HTTP server on 127.0.0.1 for the version check's downloads: it
-// serves the files it is given, answers 404 for any other path, records the
-// paths asked for, and can hold its answers back until released.
+// serves the files it is given, answers 404 for any other path, closes the
+// connection without a word for the paths it is told to, records the paths
+// asked for, and can hold its answers back until released.
 #pragma once
 
 #include <condition_variable>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -23,6 +25,7 @@ class LoopbackHttpServer {
   // "http://127.0.0.1:<port>" + path.
   std::string url(const std::string& path) const;
   void serve(const std::string& path, const std::string& body);
+  void closeWithoutReply(const std::string& path);
   std::vector<std::string> requests() const;
 
   // Answers wait until release() (or the server's end); requests are still
@@ -45,6 +48,7 @@ class LoopbackHttpServer {
   bool holding_ = false;
   bool stopping_ = false;
   std::map<std::string, std::string> files_;
+  std::set<std::string> unanswered_;
   std::vector<std::string> requests_;
   std::thread thread_;
 };

@@ -3,6 +3,37 @@
 #include "framework/Forms.h"
 
 namespace klangor::test {
+namespace {
+
+const char* const FailureWarning =
+    "Le logiciel ne peut vérifier automatiquement si il s'agit de la dernière version de celui-ci.\r"
+    "Pour pouvoir vérifier si il s'agit bien de la dernière version, le logiciel a besoin de se connecter à "
+    "internet.\r"
+    "Vous devez impérativement utiliser la dernière version du logiciel de dépannage.\r"
+    "Comme la vérification de version n'a pas pu être effectuée, le résultat de l'analyse n'est peut être pas fiable.";
+
+const char* const UpdateQuestion =
+    "Vous n'utilisez pas la dernière version de ce logiciel.\r\n"
+    "Vous devez utiliser la dernière version du logiciel de dépannage.\r\n"
+    "Voulez vous la télécharger maintenant ?";
+
+void ExpectBox(const CaughtBox& box, const std::string& caption, const std::string& text,
+               const std::vector<std::string>& buttons, bool hasIcon) {
+  EXPECT_EQ(box.caption, caption);
+  EXPECT_EQ(box.text, text);
+  EXPECT_EQ(box.buttons, buttons);
+  EXPECT_EQ(box.hasIcon, hasIcon);
+}
+
+}  // namespace
+
+void ExpectFailureWarning(const CaughtBox& box) { ExpectBox(box, "Warning", FailureWarning, {"OK"}, true); }
+
+void ExpectUpdateQuestion(const CaughtBox& box) { ExpectBox(box, "Confirm", UpdateQuestion, {"&Yes", "&No"}, true); }
+
+void ExpectClosingNotice(const CaughtBox& box) {
+  ExpectBox(box, "version_tests", "Le logiciel va se fermer.", {"OK"}, false);
+}
 
 void VersionCheckFixture::SetUp() {
   Application.Initialize();

@@ -16,6 +16,11 @@
 
 namespace klangor::test {
 
+// The boxes of the check as the user sees them.
+void ExpectFailureWarning(const CaughtBox& box);
+void ExpectUpdateQuestion(const CaughtBox& box);
+void ExpectClosingNotice(const CaughtBox& box);
+
 struct GetURLCall {
   std::string currentVersion;
   std::string downloadURL;

@@ -11,38 +11,14 @@
 #include "tests/version/ShellOpenWatch.h"
 #include "tests/version/VersionCheckFixture.h"
 
-using klangor::test::CaughtBox;
+using klangor::test::ExpectClosingNotice;
+using klangor::test::ExpectFailureWarning;
+using klangor::test::ExpectUpdateQuestion;
 using klangor::test::LoopbackHttpServer;
 using klangor::test::ShellOpenWatch;
 using klangor::test::VersionCheckFixture;
 
 namespace {
-
-const char* const FailureWarning =
-    "Le logiciel ne peut vérifier automatiquement si il s'agit de la dernière version de celui-ci.\r"
-    "Pour pouvoir vérifier si il s'agit bien de la dernière version, le logiciel a besoin de se connecter à "
-    "internet.\r"
-    "Vous devez impérativement utiliser la dernière version du logiciel de dépannage.\r"
-    "Comme la vérification de version n'a pas pu être effectuée, le résultat de l'analyse n'est peut être pas fiable.";
-
-const char* const UpdateQuestion =
-    "Vous n'utilisez pas la dernière version de ce logiciel.\r\n"
-    "Vous devez utiliser la dernière version du logiciel de dépannage.\r\n"
-    "Voulez vous la télécharger maintenant ?";
-
-void ExpectBox(const CaughtBox& box, const std::string& caption, const std::string& text,
-               const std::vector<std::string>& buttons, bool hasIcon) {
-  EXPECT_EQ(box.caption, caption);
-  EXPECT_EQ(box.text, text);
-  EXPECT_EQ(box.buttons, buttons);
-  EXPECT_EQ(box.hasIcon, hasIcon);
-}
-
-void ExpectUpdateQuestion(const CaughtBox& box) { ExpectBox(box, "Confirm", UpdateQuestion, {"&Yes", "&No"}, true); }
-
-void ExpectClosingNotice(const CaughtBox& box) {
-  ExpectBox(box, "version_tests", "Le logiciel va se fermer.", {"OK"}, false);
-}
 
 class VersionChecker : public VersionCheckFixture {};
 
@@ -91,15 +67,6 @@ TEST_F(VersionChecker, NewerVersionAnsweredYesOpensTheAddressAndEnds) {
   EXPECT_EQ(getURLCalls[0].boxesShownBefore, 0u);
 }
 
-TEST_F(VersionChecker, WebAddressSchemeIsMatchedWithoutRegardToCase) {
-  ShellOpenWatch shell;
-  Publish("1.7.0.0", "HTTPS://downloads.klangor.invalid/Klangor.zip");
-  RunCheck();
-  EXPECT_EQ(shell.waitForOpened(1).back(),
-            "\"" + ShellOpenWatch::recorderPath() + "\" \"HTTPS://downloads.klangor.invalid/Klangor.zip\"");
-  EXPECT_TRUE(Application.Terminated());
-}
-
 struct AnswerCase {
   const char* name;
   int answer;
@@ -123,32 +90,6 @@ TEST_P(NewerVersionRefused, ShowsTheClosingNoticeAndEnds) {
 INSTANTIATE_TEST_SUITE_P(VersionChecker, NewerVersionRefused,
                          testing::Values(AnswerCase{"No", IDNO}, AnswerCase{"Escape", IDCANCEL}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-class AddressNotOpened : public VersionCheckFixture, public testing::WithParamInterface<std::string> {};
-
-// Only web addresses reach the shell: a local program or a file:// address
-// (both naming a program the shell would start) and the empty address are not
-// opened, and the program closes all the same.
-TEST_P(AddressNotOpened, YesEndsWithoutOpeningIt) {
-  ShellOpenWatch shell;
-  Publish("1.7.0.0", GetParam());
-  boxes.answerNext(IDYES);
-  RunCheck();
-  ASSERT_EQ(boxes.boxes().size(), 1u);
-  ExpectUpdateQuestion(boxes.boxes()[0]);
-  EXPECT_TRUE(Application.Terminated());
-  EXPECT_TRUE(shell.openedSoFar().empty());
-}
-
-std::string FileUrlOf(std::string path) {
-  for (char& c : path)
-    if (c == '\\') c = '/';
-  return "file:///" + path;
-}
-
-INSTANTIATE_TEST_SUITE_P(VersionChecker, AddressNotOpened,
-                         testing::Values(ShellOpenWatch::recorderPath(), FileUrlOf(ShellOpenWatch::recorderPath()),
-                                         std::string()));
 
 TEST_F(VersionChecker, WithoutDownloadDialogANewerVersionIsOnlyReported) {
   Publish("1.7.0.0", "https://downloads.klangor.invalid/Klangor.zip");
@@ -192,7 +133,7 @@ TEST_F(VersionChecker, FailedDownloadShowsOnlyTheWarning) {
   checker->SetURLCurrVerFile(LoopbackHttpServer::closedPortUrl("/curr_ver.txt"));
   RunCheck();
   ASSERT_EQ(boxes.boxes().size(), 1u);
-  ExpectBox(boxes.boxes()[0], "Warning", FailureWarning, {"OK"}, true);
+  ExpectFailureWarning(boxes.boxes()[0]);
   EXPECT_TRUE(getURLCalls.empty());
   EXPECT_FALSE(Application.Terminated());
 }
