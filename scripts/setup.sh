@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building and testing Klangor needs on Debian 12, then configures
-# and builds everything into build/. Quick when all is already in place.
+# and builds into build/: everything, or only the targets named as arguments.
+# Quick when all is already in place.
+#
+#   setup.sh [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,4 +30,4 @@ cmake -S . -B build -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE="${KLANGOR_BUILD_TYPE:-Release}" >build/configure.log 2>&1 ||
     { cat build/configure.log >&2; exit 1; }
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$(nproc)" ${1:+--target "$@"}
