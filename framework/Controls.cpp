@@ -563,6 +563,13 @@ void TGraphicControl::PaintOn(HDC parentDC) {
   RestoreDC(parentDC, saved);
 }
 
+void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+  if (left == Left() && top == Top() && width == Width() && height == Height()) return;
+  Invalidate();
+  TControl::SetBounds(left, top, width, height);
+  Invalidate();
+}
+
 void TGraphicControl::Repaint() {
   if (!Visible() || !Parent() || !Parent()->HandleAllocated()) return;
   if (Opaque) {
