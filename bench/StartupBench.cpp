@@ -1,7 +1,8 @@
-// Start-up of Klangor against a bare window, interleaved: each round starts
-// the bare window, Klangor on the demo's twelve files, the bare window again
-// and Klangor on 300 files; each Klangor start is divided by the bare start
-// just before it, so that both see the same load.
+// Start-up of Klangor against a bare window, interleaved: bare window,
+// Klangor on the demo's twelve files, bare window, Klangor on 300 files, and
+// so on, ending with a bare window. Each Klangor start is divided by the
+// mean of the bare starts just before and just after it, so that both sides
+// of a ratio see the same load.
 //
 //   startup_bench DEMO_GAME_ROOT ROUNDS    (beside start_klangor.exe and bare_window.exe)
 #include <windows.h>
@@ -80,19 +81,22 @@ int main(int argc, char** argv) {
   const std::string bare = BesideThisProgram("bare_window.exe");
   const std::string klangor = BesideThisProgram("start_klangor.exe");
 
-  std::vector<double> bareSeconds, ratios12, ratios300;
+  std::vector<double> bareSeconds{StartSeconds(bare)}, seconds12, seconds300, ratios12, ratios300;
+  const auto klangorOver = [&](const std::string& root, const char* files, std::vector<double>& seconds,
+                               std::vector<double>& ratios) {
+    game.setString("", root);
+    seconds.push_back(StartSeconds(klangor + " " + files));
+    bareSeconds.push_back(StartSeconds(bare));
+    ratios.push_back(seconds.back() / ((bareSeconds.end()[-2] + bareSeconds.back()) / 2));
+  };
   for (int round = 0; round < rounds; ++round) {
-    game.setString("", demoRoot);
-    const double bare12 = StartSeconds(bare);
-    ratios12.push_back(StartSeconds(klangor + " 12") / bare12);
-    game.setString("", folder.pathOf("RBR"));
-    const double bare300 = StartSeconds(bare);
-    ratios300.push_back(StartSeconds(klangor + " 300") / bare300);
-    bareSeconds.push_back(bare12);
-    bareSeconds.push_back(bare300);
+    klangorOver(demoRoot, "12", seconds12, ratios12);
+    klangorOver(folder.pathOf("RBR"), "300", seconds300, ratios300);
   }
   PrintSpread("startup_12_ratio", ratios12);
   PrintSpread("startup_300_ratio", ratios300);
+  PrintSpread("startup_12_seconds", seconds12);
+  PrintSpread("startup_300_seconds", seconds300);
   PrintSpread("startup_bare_seconds", bareSeconds);
   return 0;
 }
