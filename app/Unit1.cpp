@@ -94,9 +94,13 @@ void TForm1::FormCreate(TObject*) {
 void TForm1::ListSoundFiles() {
   BFC_Dir1->SetPathName(FGameRoot + SoundFolder);
   BFC_Dir1->ReadDir();
+  // Filled and ticked in one update: painting each item and glyph as it
+  // comes would cost more than listing the folder.
+  CLB->BeginUpdate();
   CLB->SetItems(BFC_Dir1->ListFiles());
   Label1->SetCaption("Nb de fichiers / Nb of files : " + IntToStr(CLB->Count()));
   PC1->SetMax(CLB->Count());
   PC1->SetPosition(0);
   CLB->CheckAll(false);
+  CLB->EndUpdate();
 }

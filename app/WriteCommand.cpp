@@ -71,8 +71,12 @@ class CommaSeparators {
   CommaSeparators& operator=(const CommaSeparators&) = delete;
 
  private:
+  // Only the fields that hold the character are written back: each field
+  // read or written is a window round trip.
   void Swap(char from, char to) {
-    for (TEdit* field : FFields) field->SetText(ReplaceChar(field->Text(), from, to));
+    for (TEdit* field : FFields)
+      if (const std::string text = field->Text(); text.find(from) != std::string::npos)
+        field->SetText(ReplaceChar(text, from, to));
   }
   std::vector<TEdit*> FFields;
 };
@@ -90,8 +94,9 @@ bool GainsPass(TForm1& form) {
   const CommaSeparators commas(fields);
   const bool anyValue = form.CheckBox2->Checked();
   for (TEdit* field : fields) {
-    if (field->Name() == "Edit1" || field->Text().empty()) continue;
-    const double value = StrToFloat(field->Text());
+    const std::string text = field->Text();
+    if (field->Name() == "Edit1" || text.empty()) continue;
+    const double value = StrToFloat(text);
     if (anyValue || (value >= 0 && value <= 1)) {
       SetFieldFont(field, clBlack, {});
       continue;
@@ -109,7 +114,8 @@ std::vector<TIniValue> FilledValues(TForm1& form) {
   if (!form.Edit1->Text().empty()) values.push_back({OptionsSection, "NumberChannels", form.Edit1->Text()});
   if (form.CheckBox1->Checked()) values.push_back({OptionsSection, "EnableEQOnCars", "True"});
   for (const TForm1::GainRow& row : form.GainRows())
-    if (!row.Field->Text().empty()) values.push_back({GainSection, row.KeyLabel->Caption(), row.Field->Text()});
+    if (std::string text = row.Field->Text(); !text.empty())
+      values.push_back({GainSection, row.KeyLabel->Caption(), std::move(text)});
   return values;
 }
 

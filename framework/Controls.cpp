@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "framework/Forms.h"
 #include "framework/SysUtils.h"
@@ -13,7 +14,14 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
 
 namespace {
 
-const wchar_t ControlProperty[] = L"Klangor.Control";
+// The control of each framework window. A window property would serve as
+// well, but under Wine each property read is a round trip to the Wine
+// server, and one is made for every message dispatched. Framework windows
+// live on the main thread only.
+std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
+  static std::unordered_map<HWND, TWinControl*> controls;
+  return controls;
+}
 constexpr UINT_PTR SubclassId = 1;
 
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
@@ -236,7 +244,8 @@ TWinControl::~TWinControl() {
 }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
-  return window ? static_cast<TWinControl*>(GetPropW(window, ControlProperty)) : nullptr;
+  const auto found = ControlsByWindow().find(window);
+  return found == ControlsByWindow().end() ? nullptr : found->second;
 }
 
 HWND TWinControl::Handle() {
@@ -303,13 +312,13 @@ std::vector<TControl*> TWinControl::TabList() const {
 
 void TWinControl::Attach(HWND window) {
   FHandle = window;
-  SetPropW(window, ControlProperty, this);
+  ControlsByWindow()[window] = this;
 }
 
 void TWinControl::Detach() {
   if (!FHandle) return;
   if (!FOwnClass) RemoveWindowSubclass(FHandle, FrameworkSubclassProc, SubclassId);
-  RemovePropW(FHandle, ControlProperty);
+  ControlsByWindow().erase(FHandle);
   FHandle = nullptr;
   FMouseInside = false;
   FMouseControl = FCaptureControl = nullptr;
@@ -561,6 +570,13 @@ void TGraphicControl::PaintOn(HDC parentDC) {
   Paint();
   FCanvas.SetHandle(nullptr);
   RestoreDC(parentDC, saved);
+}
+
+void TGraphicControl::SetBounds(int left, int top, int width, int height) {
+  if (left == Left() && top == Top() && width == Width() && height == Height()) return;
+  Invalidate();
+  TControl::SetBounds(left, top, width, height);
+  Invalidate();
 }
 
 void TGraphicControl::Repaint() {

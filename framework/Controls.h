@@ -231,6 +231,8 @@ class TGraphicControl : public TControl {
   explicit TGraphicControl(TComponent* owner);
 
   TCanvas& Canvas() { return FCanvas; }
+  // A move or a new size uncovers the old rectangle and paints the new one.
+  void SetBounds(int left, int top, int width, int height) override;
   // Draws the control at once on the parent's device context, clipped to
   // the control's rectangle.
   void Repaint() override;

@@ -18,26 +18,16 @@ LRESULT ColorOnParent(TControl& control, WPARAM dc) {
 
 // ---- TLabel
 
-TLabel::TLabel(TComponent* owner) : TCustomControl(owner) {
-  SetTabStop(false);
-  FClickOnRelease = false;
-}
+TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { FClickOnRelease = false; }
 
 void TLabel::SetAutoSize(bool autoSize) {
   FAutoSize = autoSize;
   AdjustSize();
 }
 
-void TLabel::CreateParams(TCreateParams& params) {
-  TCustomControl::CreateParams(params);
-  params.ClassName = L"Klangor.Label";
-  params.Style &= ~WS_TABSTOP;
-}
-
 void TLabel::Paint() {
-  RECT client = ClientRect();
-  ::FillRect(Canvas().Handle(), &client, Parent()->BackgroundBrush());
   SetTextColor(Canvas().Handle(), ColorToRGB(Font().Color()));
+  RECT client = ClientRect();
   DrawCaption(Canvas().Handle(), client, 0);
 }
 
@@ -46,7 +36,7 @@ void TLabel::Paint() {
 void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
   HGDIOBJ old = SelectObject(dc, Font().Handle());
   SetBkMode(dc, TRANSPARENT);
-  const std::wstring text = Text::ToWide(TControl::Caption());
+  const std::wstring text = Text::ToWide(Caption());
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
             DT_LEFT | DT_NOPREFIX | DT_SINGLELINE | extraFormat);
   SelectObject(dc, old);
@@ -54,15 +44,14 @@ void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
 
 void TLabel::AdjustSize() {
   if (!FAutoSize) return;
-  HWND window = HandleAllocated() ? Handle() : nullptr;
-  HDC dc = GetDC(window);
+  HDC dc = GetDC(nullptr);
   RECT bounds{0, 0, 0, 0};
   DrawCaption(dc, bounds, DT_CALCRECT);
   HGDIOBJ old = SelectObject(dc, Font().Handle());
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
   SelectObject(dc, old);
-  ReleaseDC(window, dc);
+  ReleaseDC(nullptr, dc);
   // The measurement adds up advance widths, but a substituted, anti-aliased
   // face (as Wine renders "MS Sans Serif") can put the last letter's ink up to
   // half a character further; without that room the letter is clipped.
@@ -70,24 +59,18 @@ void TLabel::AdjustSize() {
   SetBounds(Left(), Top(), bounds.right + inkRoom, metrics.tmHeight);
 }
 
-void TLabel::InitializeWnd() {
-  TCustomControl::InitializeWnd();
-  AdjustSize();
-}
-
 void TLabel::CaptionChanged() {
-  TCustomControl::CaptionChanged();
   AdjustSize();
   Invalidate();
 }
 
 void TLabel::FontChanged() {
-  TCustomControl::FontChanged();
   AdjustSize();
+  Invalidate();
 }
 
 const PropertyTable& TLabel::PublishedTable() {
-  static const PropertyTable table(&TCustomControl::PublishedTable(),
+  static const PropertyTable table(&TControl::PublishedTable(),
                                    {{"AutoSize", Set(&TLabel::SetAutoSize)}, {"Transparent", Ignore()}});
   return table;
 }

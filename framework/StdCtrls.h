@@ -4,10 +4,11 @@
 
 #include "framework/Controls.h"
 
-// A text window that paints its caption itself on its parent's background,
-// measured and drawn by the same call. With AutoSize it takes the size of its
-// text. Its window keeps the caption as window text, for anyone who reads it.
-class TLabel : public TCustomControl {
+// A caption drawn by its parent, without a window of its own, measured and
+// drawn by the same call. With AutoSize it takes the size of its text. A
+// window per label would be most of the main window's windows, and making
+// them most of its start-up time.
+class TLabel : public TGraphicControl {
  public:
   explicit TLabel(TComponent* owner);
 
@@ -18,8 +19,6 @@ class TLabel : public TCustomControl {
   static const PropertyTable& PublishedTable();
 
  protected:
-  void CreateParams(TCreateParams& params) override;
-  void InitializeWnd() override;
   void Paint() override;
   void CaptionChanged() override;
   void FontChanged() override;

@@ -58,42 +58,34 @@ TLMDCustomCheckListBox::~TLMDCustomCheckListBox() { DestroyHandle(); }
 
 // ---- records
 
-TLMDButtonListData* TLMDCustomCheckListBox::Record(int index) const {
-  return reinterpret_cast<TLMDButtonListData*>(ItemDataSlot(index));
+TLMDButtonListData& TLMDCustomCheckListBox::Record(int index) const {
+  if (index < 0 || static_cast<size_t>(index) >= FRecords.size()) ListIndexError(index);
+  return *FRecords[static_cast<size_t>(index)];
 }
 
-TLMDButtonListData& TLMDCustomCheckListBox::RecordForWrite(int index) {
-  TLMDButtonListData* record = Record(index);
-  if (record) return *record;
-  auto created = std::make_unique<TLMDButtonListData>();
-  record = created.get();
-  FRecords.emplace(record, std::move(created));
-  SetItemDataSlot(index, reinterpret_cast<LPARAM>(record));
-  return *record;
+// Every item gets its record as it is added.
+void TLMDCustomCheckListBox::ItemAdded(int index, const std::string& text) {
+  auto record = std::make_unique<TLMDButtonListData>();
+  record->Text = text;
+  SetItemDataSlot(index, reinterpret_cast<LPARAM>(record.get()));
+  FRecords.insert(FRecords.begin() + index, std::move(record));
 }
-
-void TLMDCustomCheckListBox::FreeRecord(TLMDButtonListData* record) { FRecords.erase(record); }
-
-void TLMDCustomCheckListBox::FreeAllRecords() { FRecords.clear(); }
 
 void TLMDCustomCheckListBox::ItemDeleting(int index) {
-  if (TLMDButtonListData* record = Record(index)) {
-    SetItemDataSlot(index, 0);
-    FreeRecord(record);
-  }
+  Record(index);  // an index the list does not hold raises the list-index error
+  FRecords.erase(FRecords.begin() + index);
 }
 
-void TLMDCustomCheckListBox::ItemsClearing() { FreeAllRecords(); }
+void TLMDCustomCheckListBox::ItemsClearing() { FRecords.clear(); }
 
-int32_t TLMDCustomCheckListBox::ItemData(int index) const {
-  const TLMDButtonListData* record = Record(index);
-  return record ? record->Data : 0;
-}
+std::string TLMDCustomCheckListBox::Items(int index) const { return Record(index).Text; }
+
+int32_t TLMDCustomCheckListBox::ItemData(int index) const { return Record(index).Data; }
 
 // While the window is being re-created, each item's data write also gives
 // the item back the check it had.
 void TLMDCustomCheckListBox::SetItemData(int index, int32_t data) {
-  TLMDButtonListData& record = RecordForWrite(index);
+  TLMDButtonListData& record = Record(index);
   record.Data = data;
   if (FNextSavedCheck >= FSavedChecks.size()) return;
   record.State = FSavedChecks[FNextSavedCheck].State;
@@ -117,14 +109,11 @@ void TLMDCustomCheckListBox::InitializeWnd() {
 
 // ---- check states
 
-uint8_t TLMDCustomCheckListBox::ItemState(int index) const {
-  const TLMDButtonListData* record = Record(index);
-  return record ? record->State : csUnchecked;
-}
+uint8_t TLMDCustomCheckListBox::ItemState(int index) const { return Record(index).State; }
 
 void TLMDCustomCheckListBox::SetItemState(int index, uint8_t state) {
   if (state > csGrayed || state == ItemState(index)) return;
-  RecordForWrite(index).State = state;
+  Record(index).State = state;
   InvalidateCheck(index);
 }
 
@@ -133,18 +122,15 @@ bool TLMDCustomCheckListBox::Checked(int index) const { return ItemState(index) 
 // A grayed item already reads as not ticked, so unticking leaves it grayed.
 void TLMDCustomCheckListBox::SetChecked(int index, bool checked) {
   if (checked == Checked(index)) return;
-  RecordForWrite(index).State = checked ? csChecked : csUnchecked;
+  Record(index).State = checked ? csChecked : csUnchecked;
   InvalidateCheck(index);
 }
 
-bool TLMDCustomCheckListBox::ItemEnabled(int index) const {
-  const TLMDButtonListData* record = Record(index);
-  return !record || !record->Disabled;
-}
+bool TLMDCustomCheckListBox::ItemEnabled(int index) const { return !Record(index).Disabled; }
 
 void TLMDCustomCheckListBox::SetItemEnabled(int index, bool enabled) {
   if (enabled == ItemEnabled(index)) return;
-  RecordForWrite(index).Disabled = !enabled;
+  Record(index).Disabled = !enabled;
   const RECT item = ItemRect(index);
   InvalidateRect(Handle(), &item, TRUE);
 }
@@ -169,9 +155,10 @@ void TLMDCustomCheckListBox::ToggleCheck(int index) {
 int TLMDCustomCheckListBox::CheckColumnWidth() const { return FBtnGap + CheckGlyphSize(FBtnDefault).cx + 2; }
 
 // Only the glyph column is invalidated and painted at once, so that a burst
-// of changes such as CheckAll shows each glyph as it changes.
+// of changes such as CheckAll shows each glyph as it changes; while the list
+// is being updated it is painted once at the end instead.
 void TLMDCustomCheckListBox::InvalidateCheck(int index) {
-  if (!HandleAllocated()) return;
+  if (!HandleAllocated() || Updating()) return;
   RECT column = ItemRect(index);
   if (RightToLeft()) column.left = column.right - CheckColumnWidth();
   else column.right = column.left + CheckColumnWidth();
@@ -204,7 +191,7 @@ void TLMDCustomCheckListBox::WndProc(TMessage& message) {
       if (!FReadOnly && message.WParam == ' ') ToggleCheck(ItemIndex());
       return;
     case WM_DESTROY:
-      FreeAllRecords();
+      FRecords.clear();
       break;
     case WM_NCPAINT:
       TLMDCustomListBox::WndProc(message);

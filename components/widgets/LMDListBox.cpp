@@ -82,6 +82,7 @@ int TLMDCustomListBox::AddNativeString(const std::string& text) {
   const std::wstring wide = Text::ToWide(text);
   const LRESULT index = SendList(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   if (index < 0) throw Exception("Not enough storage is available to add a list item");
+  ItemAdded(static_cast<int>(index), text);
   return static_cast<int>(index);
 }
 
@@ -102,10 +103,24 @@ void TLMDCustomListBox::Clear() {
   SendList(LB_RESETCONTENT);
 }
 
+// The native list takes room for all the texts at once rather than growing
+// item by item.
 void TLMDCustomListBox::SetItems(const TStringList& lines) {
-  SendList(WM_SETREDRAW, FALSE);
+  BeginUpdate();
   Clear();
+  size_t characters = 0;
+  for (const std::string& line : lines.Lines()) characters += line.size() + 1;
+  SendList(LB_INITSTORAGE, lines.Lines().size(), static_cast<LPARAM>(characters * sizeof(wchar_t)));
   for (const std::string& line : lines.Lines()) AddItem(line);
+  EndUpdate();
+}
+
+void TLMDCustomListBox::BeginUpdate() {
+  if (FUpdateCount++ == 0) SendList(WM_SETREDRAW, FALSE);
+}
+
+void TLMDCustomListBox::EndUpdate() {
+  if (FUpdateCount == 0 || --FUpdateCount > 0) return;
   SendList(WM_SETREDRAW, TRUE);
   Invalidate();
 }

@@ -1,7 +1,8 @@
 // TLMDCustomListBox: the native list box (LISTBOX class) drawn by its owner
-// with one fixed item height. The native list holds the item texts; this
-// class paints each item's background, the selection colours and the focus
-// rectangle, and leaves the item's contents to its descendants.
+// with one fixed item height. The native list holds the item texts (and
+// shows them to anyone who asks it); this class paints each item's
+// background, the selection colours and the focus rectangle, and leaves the
+// item's contents to its descendants.
 #pragma once
 
 #include <cstdint>
@@ -19,11 +20,16 @@ class TLMDCustomListBox : public TWinControl {
   // The item list. An index the native list does not hold raises EListError
   // "List index out of bounds (%d)".
   int Count() const;
-  std::string Items(int index) const;
+  virtual std::string Items(int index) const;
   int AddItem(const std::string& text);
   void Delete(int index);
   void Clear();
   void SetItems(const TStringList& lines);
+  // Between the two, changes to the items are not painted one by one: the
+  // list is painted once, at the end.
+  void BeginUpdate();
+  void EndUpdate();
+  bool Updating() const { return FUpdateCount > 0; }
 
   // The value a caller keeps with an item (the item's object slot).
   virtual int32_t ItemData(int index) const;
@@ -88,7 +94,9 @@ class TLMDCustomListBox : public TWinControl {
   // Draws the contents of item index over its text area, with the canvas's
   // font already in the item's colours.
   virtual void DrawItem(TCanvas&, int, const RECT&, UINT) {}
-  // Called before the native list loses one item, or all of them.
+  // Called when the native list has gained an item, and before it loses
+  // one item, or all of them.
+  virtual void ItemAdded(int, const std::string&) {}
   virtual void ItemDeleting(int) {}
   virtual void ItemsClearing() {}
 
@@ -117,6 +125,7 @@ class TLMDCustomListBox : public TWinControl {
 
   TCanvas FItemCanvas;
   TSavedItems FSaved;
+  int FUpdateCount = 0;
   int FItemHeight = 16;
   int FItemIndex = -1;
   bool FMultiSelect = false;

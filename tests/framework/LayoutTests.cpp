@@ -143,7 +143,6 @@ TEST(Label, AutoSizeLeavesRoomForTheInkOfEveryLetter) {
     TLabel label(nullptr);
     label.SetParent(&form);
     label.SetCaption(caption);
-    label.HandleNeeded();
     TBitmap ink;
     ink.SetSize(label.Width() + 40, label.Height());
     ink.Canvas().Brush().Color = clWhite;

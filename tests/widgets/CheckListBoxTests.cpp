@@ -3,6 +3,10 @@
 // its native window, driven through its real window with window messages.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -76,6 +80,61 @@ TEST_F(CheckList, ItemDataLivesInTheRecordNotTheNativeSlot) {
   list->SetItemData(2, 77);
   EXPECT_EQ(list->ItemData(2), 77);
   EXPECT_NE(SendMessageW(window, LB_GETITEMDATA, 2, 0), 77);
+}
+
+namespace {
+
+// Counts the messages the native list receives, by kind, while it lives.
+class NativeMessageCount {
+ public:
+  explicit NativeMessageCount(HWND window) : FWindow(window) {
+    SetWindowSubclass(FWindow, Count, reinterpret_cast<UINT_PTR>(this), reinterpret_cast<DWORD_PTR>(this));
+  }
+  ~NativeMessageCount() { RemoveWindowSubclass(FWindow, Count, reinterpret_cast<UINT_PTR>(this)); }
+  int Of(UINT msg) const { return static_cast<int>(std::count(FMessages.begin(), FMessages.end(), msg)); }
+  int Total() const { return static_cast<int>(FMessages.size()); }
+
+ private:
+  static LRESULT CALLBACK Count(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    reinterpret_cast<NativeMessageCount*>(self)->FMessages.push_back(msg);
+    return DefSubclassProc(window, msg, wParam, lParam);
+  }
+  HWND FWindow;
+  std::vector<UINT> FMessages;
+};
+
+}  // namespace
+
+// The write command reads every item's text and tick; under Wine each
+// request to the native list costs a share of an INI write.
+TEST_F(CheckList, ReadingTextsTicksAndDataAsksNothingOfTheNativeList) {
+  list->SetChecked(4, true);
+  list->SetItemData(2, 9);
+  const NativeMessageCount messages(window);
+  std::vector<std::string> texts;
+  int ticked = 0, data = 0;
+  for (int i = 0; i < 6; ++i) {
+    texts.push_back(list->Items(i));
+    ticked += list->Checked(i);
+    data += list->ItemData(i) + list->ItemState(i) + !list->ItemEnabled(i);
+  }
+  EXPECT_EQ(texts[5], "bank5.ini");
+  EXPECT_EQ(ticked, 1);
+  EXPECT_EQ(data, 9 + 1);
+  EXPECT_EQ(messages.Total(), 0);
+}
+
+TEST_F(CheckList, AnUpdatePaintsTheRefilledAndTickedListOnce) {
+  UpdateWindow(window);
+  const NativeMessageCount messages(window);
+  list->BeginUpdate();
+  list->SetItems(Names(20));
+  list->CheckAll(false);
+  EXPECT_EQ(messages.Of(WM_PAINT), 0);
+  list->EndUpdate();
+  UpdateWindow(window);
+  EXPECT_EQ(messages.Of(WM_PAINT), 1);
+  for (int i = 0; i < 20; ++i) EXPECT_TRUE(list->Checked(i)) << i;
 }
 
 TEST_F(CheckList, IndexOutsideTheListRaisesTheListIndexError) {
