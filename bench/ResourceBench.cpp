@@ -38,7 +38,12 @@ int WindowCount() {
 // the object type at byte 14).
 unsigned long GdiObjects() {
   if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return count;
+  // mingw's NtCurrentTeb reads the thread block through a zero-length array,
+  // which GCC takes for an access out of bounds.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Warray-bounds"
   auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+#pragma GCC diagnostic pop
   const auto* table = *reinterpret_cast<const unsigned char* const*>(peb + 0xF8);
   unsigned long count = 0;
   for (int entry = 0; table && entry < 0x10000; ++entry) count += table[entry * 24 + 14] != 0;
