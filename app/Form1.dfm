@@ -1129,6 +1129,7 @@ object Form1: TForm1
     Width = 233
     Height = 382
     ItemHeight = 16
+    ItemIndex = 0
     Layout.Alignment = agTopLeft
     MultiSelect = True
     SelectedColor = clRed

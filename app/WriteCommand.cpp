@@ -52,7 +52,9 @@ class WriteSession {
   bool& FEndRequested;
 };
 
-// Every edit box of the window but the path field, in component order.
+// Every edit box of the window but the path field, in component order. The
+// path field is told apart by its name in the layout, as in the original
+// tool: nothing else about it differs from a value field.
 std::vector<TEdit*> ValueFields(TForm1& form) {
   std::vector<TEdit*> fields;
   for (int i = 0; i < form.ComponentCount(); ++i)
@@ -95,6 +97,7 @@ bool GainsPass(TForm1& form) {
   const bool anyValue = form.CheckBox2->Checked();
   for (TEdit* field : fields) {
     const std::string text = field->Text();
+    // The channel count, picked by its name as the path field is, has no range.
     if (field->Name() == "Edit1" || text.empty()) continue;
     const double value = StrToFloat(text);
     if (anyValue || (value >= 0 && value <= 1)) {

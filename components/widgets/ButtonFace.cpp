@@ -1,13 +1,10 @@
 #include "components/widgets/ButtonFace.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "components/widgets/RoundHalfEven.h"
 
 namespace {
-
-// Colour levels round to the nearest integer with halves to even, the
-// default rounding mode of the floating-point unit.
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 uint8_t Scaled(int channel, double level) { return static_cast<uint8_t>(RoundHalfEven(channel * level)); }
 

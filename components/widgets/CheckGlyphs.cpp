@@ -15,15 +15,6 @@ RECT CentredGlyph(const RECT& cell, SIZE glyph) {
   return {left, top, left + glyph.cx, top + glyph.cy};
 }
 
-void DrawCustomGlyph(HDC dc, const RECT& glyph, const TCheckGlyphLook& look) {
-  const TLMDApplication& settings = TLMDApplication::Instance();
-  TBitmap& cells = *settings.CustomCheckBitmap();
-  const SIZE size = settings.CustomGlyphSize();
-  const int cell = 2 * look.State + (look.Enabled ? 0 : 1);
-  TransparentBlt(dc, glyph.left, glyph.top, size.cx, size.cy, cells.Canvas().Handle(), cell * size.cx, 0, size.cx,
-                 size.cy, ColorToRGB(settings.CustomCheckTransparentColor()));
-}
-
 // A flat check box is the classic sunken box without its 3-D edge: the outer
 // two-pixel ring is clipped away and a thin shadow-coloured square drawn
 // instead.
@@ -48,9 +39,10 @@ void DrawFlatCheckBox(TCanvas& canvas, RECT glyph, UINT flags) {
 
 }  // namespace
 
+// Without the standard glyph the list would take a custom bitmap's cells,
+// and this program has none.
 SIZE CheckGlyphSize(bool btnDefault) {
-  const TLMDApplication& settings = TLMDApplication::Instance();
-  return btnDefault ? settings.StandardGlyphSize() : settings.CustomGlyphSize();
+  return btnDefault ? TLMDApplication::Instance().StandardGlyphSize() : SIZE{0, 0};
 }
 
 UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
@@ -63,12 +55,7 @@ UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
 
 void DrawCheckGlyph(TCanvas& canvas, HWND window, const RECT& cell, const TCheckGlyphLook& look) {
   RECT glyph = CentredGlyph(cell, CheckGlyphSize(look.BtnDefault));
-  const TLMDApplication& settings = TLMDApplication::Instance();
-  if (!look.BtnDefault && settings.CustomCheckBitmap()) {
-    DrawCustomGlyph(canvas.Handle(), glyph, look);
-    return;
-  }
-  if (look.CtlXP && settings.ThemesAvailable()) {
+  if (look.CtlXP && TLMDApplication::Instance().ThemesAvailable()) {
     const int part = look.Mode == blRadioButton ? RadioButtonPart : CheckBoxPart;
     TVisualStyles::Instance().DrawPart(window, L"BUTTON", canvas.Handle(), part, ThemeStates[look.State], glyph);
     return;

@@ -1,5 +1,5 @@
-// The check glyphs of the check list: the custom bitmap's cells, the themed
-// check box or radio button, or the classic frame controls (flat or 3-D).
+// The check glyphs of the check list: the themed check box or radio button,
+// or the classic frame controls (flat or 3-D).
 #pragma once
 
 #include <windows.h>
@@ -32,7 +32,7 @@ struct TCheckGlyphLook {
   uint8_t State = csUnchecked;
 };
 
-// The standard glyph size, or the custom bitmap's cell size (0 x 0 without one).
+// The standard glyph size, or 0 x 0 when the standard glyph is not used.
 SIZE CheckGlyphSize(bool btnDefault);
 
 // Draws the glyph centred in the cell; the themed look is taken for the

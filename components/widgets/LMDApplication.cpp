@@ -25,19 +25,4 @@ TLMDApplication& TLMDApplication::Instance() {
 
 TLMDApplication::TLMDApplication() : FStandardGlyph(SystemCheckGlyphSize()) {}
 
-void TLMDApplication::SetCustomCheckBitmap(const TBitmap* bitmap, TColor transparentColor) {
-  FTransparentColor = transparentColor;
-  if (!bitmap || bitmap->Empty()) {
-    FCustomCheck.reset();
-    return;
-  }
-  FCustomCheck = std::make_unique<TBitmap>();
-  FCustomCheck->Assign(*bitmap);
-}
-
-SIZE TLMDApplication::CustomGlyphSize() const {
-  if (!FCustomCheck) return {0, 0};
-  return {FCustomCheck->Width() / 6, FCustomCheck->Height()};
-}
-
-bool TLMDApplication::ThemesAvailable() const { return FUseXPThemes && TVisualStyles::Instance().Active(); }
+bool TLMDApplication::ThemesAvailable() const { return TVisualStyles::Instance().Active(); }

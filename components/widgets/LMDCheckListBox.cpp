@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "components/widgets/AssignIfChanged.h"
+#include "components/widgets/DrawingHandles.h"
 #include "components/widgets/LMDApplication.h"
 #include "components/widgets/VisualStyles.h"
 
@@ -31,22 +33,6 @@ constexpr int EditBorderPart = 1;
 constexpr int BorderNormal = 1, BorderFocused = 5, BorderHot = 2, BorderDisabled = 4;
 
 }  // namespace
-
-TLMDImageBoxOptions::TLMDImageBoxOptions(std::initializer_list<TLMDImageBoxOption> options) {
-  for (TLMDImageBoxOption option : options) Include(option);
-}
-
-template <>
-TLMDImageBoxOptions FromLayout<TLMDImageBoxOptions>(const LayoutValue& value) {
-  if (value.kind != LayoutValue::Kind::Set) value.Fail("a set of image box options");
-  TLMDImageBoxOptions options;
-  for (const std::string& item : value.items) {
-    if (item == "lboImageListOrder") options.Include(lboImageListOrder);
-    else if (item == "lboCheckImageNr") options.Include(lboCheckImageNr);
-    else value.Fail("an image box option");
-  }
-  return options;
-}
 
 TLMDCustomCheckListBox::TLMDCustomCheckListBox(TComponent* owner) : TLMDCustomListBox(owner) {
   FLayout.OnChange = [this] { Invalidate(); };
@@ -187,8 +173,7 @@ void TLMDCustomCheckListBox::ClickAt(int x, int y) {
 void TLMDCustomCheckListBox::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_CHAR:
-      TLMDCustomListBox::WndProc(message);
-      if (!FReadOnly && message.WParam == ' ') ToggleCheck(ItemIndex());
+      KeyPressed(message);
       return;
     case WM_DESTROY:
       FRecords.clear();
@@ -211,6 +196,17 @@ void TLMDCustomCheckListBox::WndProc(TMessage& message) {
   TLMDCustomListBox::WndProc(message);
 }
 
+// OnKeyPress sees the character first and may swallow it; a space that
+// reaches the list toggles the item with the caret.
+void TLMDCustomCheckListBox::KeyPressed(TMessage& message) {
+  auto key = static_cast<wchar_t>(message.WParam);
+  Raise(OnKeyPress, this, key);
+  if (key == 0) return;
+  message.WParam = key;
+  TLMDCustomListBox::WndProc(message);
+  if (!FReadOnly && key == L' ') ToggleCheck(ItemIndex());
+}
+
 // ---- themed border
 
 bool TLMDCustomCheckListBox::ThemedLook() const { return FCtlXP && TLMDApplication::Instance().ThemesAvailable(); }
@@ -228,14 +224,14 @@ void TLMDCustomCheckListBox::PaintThemedBorder() {
   RECT bounds{};
   GetWindowRect(window, &bounds);
   OffsetRect(&bounds, -bounds.left, -bounds.top);
-  HDC dc = GetWindowDC(window);
+  const TWindowDC windowDC(window, TWindowDC::Whole);
+  const HDC dc = windowDC.Handle();
   ExcludeClipRect(dc, bounds.left + 1, bounds.top + 1, bounds.right - 1, bounds.bottom - 1);
   int state = BorderNormal;
   if (Focused()) state |= BorderFocused;
   if (FMouseInside) state |= BorderHot;
   if (!Enabled()) state |= BorderDisabled;
   TVisualStyles::Instance().DrawPart(window, L"EDIT", dc, EditBorderPart, state, bounds);
-  ReleaseDC(window, dc);
 }
 
 void TLMDCustomCheckListBox::RedrawBorder() {
@@ -275,49 +271,33 @@ void TLMDCustomCheckListBox::DrawItem(TCanvas& canvas, int index, const RECT& ar
 // ---- properties
 
 void TLMDCustomCheckListBox::SetBtnMode(TLMDButtonListMode mode) {
-  if (mode == FBtnMode) return;
-  FBtnMode = mode;
-  Invalidate();
+  if (AssignIfChanged(FBtnMode, mode)) Invalidate();
 }
 
 void TLMDCustomCheckListBox::SetBtnFlat(bool flat) {
-  if (flat == FBtnFlat) return;
-  FBtnFlat = flat;
-  Repaint();
+  if (AssignIfChanged(FBtnFlat, flat)) Repaint();
 }
 
 void TLMDCustomCheckListBox::SetBtnDefault(bool standard) {
-  if (standard == FBtnDefault) return;
-  FBtnDefault = standard;
-  Repaint();
+  if (AssignIfChanged(FBtnDefault, standard)) Repaint();
 }
 
 void TLMDCustomCheckListBox::SetBtnGap(uint8_t gap) {
-  if (gap == FBtnGap) return;
-  FBtnGap = gap;
-  Repaint();
+  if (AssignIfChanged(FBtnGap, gap)) Repaint();
 }
 
 void TLMDCustomCheckListBox::SetCtlXP(bool ctlXP) {
-  if (ctlXP == FCtlXP) return;
-  FCtlXP = ctlXP;
-  RecreateWnd();
+  if (AssignIfChanged(FCtlXP, ctlXP)) RecreateWnd();
 }
 
 void TLMDCustomCheckListBox::SetMargin(uint8_t margin) {
-  if (margin == FMargin) return;
-  FMargin = margin;
-  Invalidate();
+  if (AssignIfChanged(FMargin, margin)) Invalidate();
 }
 
 void TLMDCustomCheckListBox::SetDelimiter(char delimiter) {
-  if (delimiter == FDelimiter) return;
-  FDelimiter = delimiter;
-  Invalidate();
+  if (AssignIfChanged(FDelimiter, delimiter)) Invalidate();
 }
 
 void TLMDCustomCheckListBox::SetOptions(TLMDImageBoxOptions options) {
-  if (options == FOptions) return;
-  FOptions = options;
-  Invalidate();
+  if (AssignIfChanged(FOptions, options)) Invalidate();
 }

@@ -7,12 +7,14 @@
 // costs a visible share of an INI write.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "components/widgets/CheckGlyphs.h"
+#include "components/widgets/EnumSet.h"
 #include "components/widgets/LMDItemLayout.h"
 #include "components/widgets/LMDListBox.h"
 
@@ -25,21 +27,17 @@ struct TLMDButtonListData {
 
 enum TLMDImageBoxOption { lboImageListOrder, lboCheckImageNr };
 
-// A set of TLMDImageBoxOption.
-class TLMDImageBoxOptions {
- public:
-  TLMDImageBoxOptions() = default;
-  TLMDImageBoxOptions(std::initializer_list<TLMDImageBoxOption> options);
-  bool Contains(TLMDImageBoxOption option) const { return FBits & (1u << option); }
-  void Include(TLMDImageBoxOption option) { FBits |= 1u << option; }
-  bool operator==(const TLMDImageBoxOptions& other) const { return FBits == other.FBits; }
-
- private:
-  unsigned FBits = 0;
+template <>
+struct EnumNames<TLMDImageBoxOption> {
+  static constexpr std::array names{"lboImageListOrder", "lboCheckImageNr"};
 };
 
+using TLMDImageBoxOptions = TSet<TLMDImageBoxOption>;
+
 template <>
-TLMDImageBoxOptions FromLayout<TLMDImageBoxOptions>(const LayoutValue& value);
+inline TLMDImageBoxOptions FromLayout<TLMDImageBoxOptions>(const LayoutValue& value) {
+  return SetFromLayout<TLMDImageBoxOption>(value);
+}
 
 class TLMDCustomCheckListBox : public TLMDCustomListBox {
  public:
@@ -117,6 +115,7 @@ class TLMDCustomCheckListBox : public TLMDCustomListBox {
   TLMDButtonListData& Record(int index) const;
   bool ThemedLook() const;
   void ClickAt(int x, int y);
+  void KeyPressed(TMessage& message);
   bool InCheckColumn(int x, const RECT& item) const;
   void PaintThemedBorder();
   void RedrawBorder();

@@ -44,7 +44,8 @@ const PropertyTable& TLMDCheckListBox::PublishedTable() {
        {"ReadOnly", Set(&TLMDCheckListBox::SetReadOnly)},
        {"OnClickCheck", Event(&TLMDCheckListBox::SetOnClickCheck)},
        {"OnMouseDown", Event(&TLMDCheckListBox::SetOnMouseDown)},
-       {"OnMouseUp", Event(&TLMDCheckListBox::SetOnMouseUp)}},
+       {"OnMouseUp", Event(&TLMDCheckListBox::SetOnMouseUp)},
+       {"OnKeyPress", Event(&TLMDCheckListBox::SetOnKeyPress)}},
       {{"Layout", Sub(&TLMDCheckListBox::Layout)}});
   return table;
 }

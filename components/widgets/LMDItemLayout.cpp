@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "components/widgets/AssignIfChanged.h"
+#include "components/widgets/DrawingHandles.h"
 #include "framework/Text.h"
 
 namespace {
@@ -18,9 +20,7 @@ int Placed(int start, int end, int size, int third) {
 }  // namespace
 
 void TLMDLayout::SetAlignment(TLMDAlignment alignment) {
-  if (alignment == FAlignment) return;
-  FAlignment = alignment;
-  if (OnChange) OnChange();
+  if (AssignIfChanged(FAlignment, alignment) && OnChange) OnChange();
 }
 
 const PropertyTable& TLMDLayout::PublishedTable() {
@@ -39,7 +39,7 @@ RECT PlaceItemText(const RECT& area, SIZE text, TLMDAlignment alignment) {
 void DrawItemText(TCanvas& canvas, const RECT& area, const std::string& text, TLMDAlignment alignment,
                   bool rightToLeft) {
   const HDC dc = canvas.Handle();
-  const HGDIOBJ oldFont = SelectObject(dc, canvas.Font().Handle());
+  const TSelectedObject font(dc, canvas.Font().Handle());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
   const std::wstring wide = Text::ToWide(text);
@@ -56,5 +56,4 @@ void DrawItemText(TCanvas& canvas, const RECT& area, const std::string& text, TL
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &drawn, format);
   RestoreDC(dc, saved);
   SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
 }

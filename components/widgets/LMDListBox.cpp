@@ -1,5 +1,6 @@
 #include "components/widgets/LMDListBox.h"
 
+#include "components/widgets/AssignIfChanged.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
 
@@ -184,70 +185,55 @@ void TLMDCustomListBox::SetItemHeight(int height) {
 }
 
 void TLMDCustomListBox::SetMultiSelect(bool multiSelect) {
-  if (multiSelect == FMultiSelect) return;
-  FMultiSelect = multiSelect;
-  RecreateWnd();
+  if (AssignIfChanged(FMultiSelect, multiSelect)) RecreateWnd();
 }
 
 void TLMDCustomListBox::SetExtendedSelect(bool extendedSelect) {
-  if (extendedSelect == FExtendedSelect) return;
-  FExtendedSelect = extendedSelect;
-  if (FMultiSelect) RecreateWnd();
+  if (AssignIfChanged(FExtendedSelect, extendedSelect) && FMultiSelect) RecreateWnd();
 }
-
-namespace {
-
-template <class T>
-bool Changed(T& field, T value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
-}  // namespace
 
 void TLMDCustomListBox::SetSelectedColor(TColor color) {
-  if (Changed(FSelectedColor, color)) Invalidate();
+  if (AssignIfChanged(FSelectedColor, color)) Invalidate();
 }
 
 void TLMDCustomListBox::SetSelectedFontColor(TColor color) {
-  if (Changed(FSelectedFontColor, color)) Invalidate();
+  if (AssignIfChanged(FSelectedFontColor, color)) Invalidate();
 }
 
 void TLMDCustomListBox::SetSelectedFontStyle(TFontStyles style) {
-  if (Changed(FSelectedFontStyle, style)) Invalidate();
+  if (AssignIfChanged(FSelectedFontStyle, style)) Invalidate();
 }
 
 void TLMDCustomListBox::SetDisabledColor(TColor color) {
-  if (Changed(FDisabledColor, color)) Invalidate();
+  if (AssignIfChanged(FDisabledColor, color)) Invalidate();
 }
 
 void TLMDCustomListBox::SetHideSelection(bool hide) {
-  if (Changed(FHideSelection, hide)) Invalidate();
+  if (AssignIfChanged(FHideSelection, hide)) Invalidate();
 }
 
 void TLMDCustomListBox::SetHideFocus(bool hide) {
-  if (Changed(FHideFocus, hide)) Invalidate();
+  if (AssignIfChanged(FHideFocus, hide)) Invalidate();
 }
 
 void TLMDCustomListBox::SetBeveledFocus(bool beveled) {
-  if (Changed(FBeveledFocus, beveled)) Invalidate();
+  if (AssignIfChanged(FBeveledFocus, beveled)) Invalidate();
 }
 
 void TLMDCustomListBox::SetBevelFocusShadowColor(TColor color) {
-  if (Changed(FBevelFocusShadowColor, color)) Invalidate();
+  if (AssignIfChanged(FBevelFocusShadowColor, color)) Invalidate();
 }
 
 void TLMDCustomListBox::SetBevelFocusLightColor(TColor color) {
-  if (Changed(FBevelFocusLightColor, color)) Invalidate();
+  if (AssignIfChanged(FBevelFocusLightColor, color)) Invalidate();
 }
 
 void TLMDCustomListBox::SetTransparent(bool transparent) {
-  if (Changed(FTransparent, transparent)) Invalidate();
+  if (AssignIfChanged(FTransparent, transparent)) Invalidate();
 }
 
 void TLMDCustomListBox::SetBiDiMode(TBiDiMode mode) {
-  if (Changed(FBiDiMode, mode)) Invalidate();
+  if (AssignIfChanged(FBiDiMode, mode)) Invalidate();
 }
 
 void TLMDCustomListBox::EnabledChanged() {

@@ -6,11 +6,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "components/widgets/BiDiMode.h"
 #include "framework/Controls.h"
+
+// A character typed into the control; a handler that sets Key to 0 swallows it.
+using TKeyPressEvent = std::function<void(TObject* Sender, wchar_t& Key)>;
 
 class TLMDCustomListBox : public TWinControl {
  public:
@@ -75,6 +79,8 @@ class TLMDCustomListBox : public TWinControl {
 
   void SetOnMouseDown(TMouseEvent handler) { OnMouseDown = std::move(handler); }
   void SetOnMouseUp(TMouseEvent handler) { OnMouseUp = std::move(handler); }
+  TKeyPressEvent OnKeyPress;
+  void SetOnKeyPress(TKeyPressEvent handler) { OnKeyPress = std::move(handler); }
 
   // Destroys the native window and makes a new one, as a change of the
   // selection mode needs; the items come back with it.

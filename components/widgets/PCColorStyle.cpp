@@ -2,11 +2,11 @@
 
 #include "components/widgets/ProgressCyl2.h"
 
+#include "components/widgets/AssignIfChanged.h"
+
 template <class V>
 void TPCColorStyle::Change(V& field, V value) {
-  if (field == value) return;
-  field = value;
-  if (FControl) FControl->StyleChanged();
+  if (AssignIfChanged(field, value) && FControl) FControl->StyleChanged();
 }
 
 void TPCColorStyle::SetIntensityRGB(int32_t value) { Change(FIntensityRGB, value); }

@@ -1,13 +1,11 @@
 #include "components/widgets/ProgressCyl2.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "components/widgets/AssignIfChanged.h"
+#include "components/widgets/RoundHalfEven.h"
 
 namespace {
-
-// The control's position arithmetic rounds halves to the even neighbour, the
-// default rounding mode of the floating-point unit.
-int RoundHalfEven(long double value) { return static_cast<int>(std::llrint(value)); }
 
 uint8_t ShadeLevelOf(TCylinderEffect effect) {
   static constexpr uint8_t levels[] = {1, 51, 102, 153, 204, 255};
@@ -90,39 +88,31 @@ void TProgressCyl::ApplyProEffectRule() {
   if (!FUpdating) FProEffect = peCustom;
 }
 
-void TProgressCyl::SetForeColor(TColor color) {
-  FForeColor = color;
-  FForeFactors = FactorsOf(color, *FForeStyle);
+void TProgressCyl::LookChanged() {
   ApplyProEffectRule();
   Repaint();
 }
 
-void TProgressCyl::SetForeLineColor(TColor color) {
-  FForeLineColor = color;
-  FLineFactors = FactorsOf(color, *FForeStyle);
-  ApplyProEffectRule();
-  Repaint();
+// The colour setters do not compare with the old value: the factors follow
+// the styles, which may have changed since, and RecalcColors relies on that.
+void TProgressCyl::SetPartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style) {
+  field = color;
+  factors = FactorsOf(color, style);
+  LookChanged();
 }
 
-void TProgressCyl::SetBackColor(TColor color) {
-  FBackColor = color;
-  FBackFactors = FactorsOf(color, *FBackStyle);
-  ApplyProEffectRule();
-  Repaint();
-}
+void TProgressCyl::SetForeColor(TColor color) { SetPartColor(FForeColor, FForeFactors, color, *FForeStyle); }
+
+void TProgressCyl::SetForeLineColor(TColor color) { SetPartColor(FForeLineColor, FLineFactors, color, *FForeStyle); }
+
+void TProgressCyl::SetBackColor(TColor color) { SetPartColor(FBackColor, FBackFactors, color, *FBackStyle); }
 
 void TProgressCyl::SetBackBorderColor(TColor color) {
-  if (color == FBackBorderColor) return;
-  FBackBorderColor = color;
-  ApplyProEffectRule();
-  Repaint();
+  if (AssignIfChanged(FBackBorderColor, color)) LookChanged();
 }
 
 void TProgressCyl::SetFontShadowColor(TColor color) {
-  if (color == FFontShadowColor) return;
-  FFontShadowColor = color;
-  ApplyProEffectRule();
-  Repaint();
+  if (AssignIfChanged(FFontShadowColor, color)) LookChanged();
 }
 
 // clBtnFace keeps the system's own bevel colours so that they follow a change
@@ -212,6 +202,8 @@ bool TProgressCyl::CheckGeometry() {
 void TProgressCyl::UpdateGeometry() {
   StoreRectangles();
   const int innerWidth = FBarRect.right - FBarRect.left, innerHeight = FBarRect.bottom - FBarRect.top;
+  // Integer division, as the classic control had it: a bar area thicker than
+  // the shade level gets a step of 0 and is flat. Kept so the looks match.
   if (innerWidth > 0 && innerHeight > 0) {
     FRowStep = static_cast<float>(FShadeLevel / innerHeight);
     FColStep = static_cast<float>(FShadeLevel / innerWidth);
@@ -222,9 +214,8 @@ void TProgressCyl::UpdateGeometry() {
 // A bevel or border that leaves no bar area is refused: the old value stays.
 template <class V>
 void TProgressCyl::ChangeFrame(V& field, V value) {
-  if (value == field) return;
   const V old = field;
-  field = value;
+  if (!AssignIfChanged(field, value)) return;
   if (!CheckGeometry()) field = old;
   AssignBevelColors();
   Repaint();
@@ -243,17 +234,15 @@ void TProgressCyl::SetBorderWidth(int width) {
 }
 
 void TProgressCyl::SetCylinderEffect(TCylinderEffect effect) {
-  if (effect == FCylinderEffect) return;
+  if (!AssignIfChanged(FCylinderEffect, effect)) return;
   FShadeLevel = ShadeLevelOf(effect);
-  FCylinderEffect = effect;
   ApplyProEffectRule();
   UpdateGeometry();
   Repaint();
 }
 
 void TProgressCyl::SetOrientation(TProgressBarOrientation orientation) {
-  if (orientation == FOrientation) return;
-  FOrientation = orientation;
+  if (!AssignIfChanged(FOrientation, orientation)) return;
   FFontOrientation = orientation == pbHorizontal ? foLeftToRight : foBottomToTop;
   UpdateGeometry();
   Repaint();
@@ -342,22 +331,17 @@ void TProgressCyl::SetFontEffect(TFontEffect effect) {
 }
 
 void TProgressCyl::SetFontOrientation(TFontOrientation orientation) {
-  if (orientation == FFontOrientation) return;
-  FFontOrientation = orientation;
+  if (!AssignIfChanged(FFontOrientation, orientation)) return;
   UpdateTextEffect(FShowText, FFontEffect == feInvert);
   Repaint();
 }
 
 void TProgressCyl::SetText(const std::string& text) {
-  if (text == FText) return;
-  FText = text;
-  Repaint();
+  if (AssignIfChanged(FText, text)) Repaint();
 }
 
 void TProgressCyl::SetTextDone(const std::string& text) {
-  if (text == FTextDone) return;
-  FTextDone = text;
-  Repaint();
+  if (AssignIfChanged(FTextDone, text)) Repaint();
 }
 
 std::string TProgressCyl::CaptionText() const {
@@ -397,7 +381,6 @@ void TProgressCyl::Resize() {
   Repaint();
 }
 
-// A hidden control leaves its rectangle to the parent; a shown one paints it.
 // ---- published properties
 
 const PropertyTable& TProgressCyl::PublishedTable() {

@@ -106,6 +106,8 @@ class TProgressCyl : public TGraphicControl {
   void SetText(const std::string& text);
   const std::string& TextDone() const { return FTextDone; }
   void SetTextDone(const std::string& text);
+  // Step and StopAtMax are stored and published for the layouts that set
+  // them; as in the classic control, no operation reads them.
   int32_t Step() const { return FStep; }
   void SetStep(int32_t step) { FStep = step; }
   bool StopAtMax() const { return FStopAtMax; }
@@ -165,6 +167,9 @@ class TProgressCyl : public TGraphicControl {
   // A style value changed: the derived colours follow it.
   void StyleChanged();
   void ApplyProEffectRule();
+  // A colour or caption effect changed: the ProEffect rule, then a repaint.
+  void LookChanged();
+  void SetPartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style);
   void RecalcColors();
   void AssignBevelColors();
   bool CheckGeometry();

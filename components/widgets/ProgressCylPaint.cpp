@@ -8,8 +8,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
+#include "components/widgets/DrawingHandles.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "framework/Text.h"
 
@@ -84,29 +87,15 @@ CaptionPlacement PlaceCaption(TFontOrientation orientation, SIZE text, int width
   return {1, (width - tw) / 2, (height - th) / 2 + 1};
 }
 
-// The control's font turned by the caption's angle, selected into a device
-// context for as long as it lives.
-class RotatedFont {
- public:
-  RotatedFont(HDC dc, const TFont& font, int angle) : FDC(dc) {
-    LOGFONTW description = font.LogFont();
-    description.lfWidth = 0;
-    description.lfEscapement = description.lfOrientation = angle;
-    FFont = CreateFontIndirectW(&description);
-    FOldFont = SelectObject(FDC, FFont);
-  }
-  ~RotatedFont() {
-    SelectObject(FDC, FOldFont);
-    DeleteObject(FFont);
-  }
-  RotatedFont(const RotatedFont&) = delete;
-  RotatedFont& operator=(const RotatedFont&) = delete;
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, decltype(&DeleteObject)>;
 
- private:
-  HDC FDC;
-  HFONT FFont;
-  HGDIOBJ FOldFont;
-};
+// The control's font turned by the caption's angle.
+FontHandle RotatedFont(const TFont& font, int angle) {
+  LOGFONTW description = font.LogFont();
+  description.lfWidth = 0;
+  description.lfEscapement = description.lfOrientation = angle;
+  return FontHandle(CreateFontIndirectW(&description), &DeleteObject);
+}
 
 }  // namespace
 
@@ -211,7 +200,8 @@ void TProgressCyl::DrawCaptionOn(TBitmap& target, const std::vector<CaptionPass>
   const CaptionPlacement place = PlaceCaption(FFontOrientation, canvas.TextExtent(caption), Width(), Height());
   const std::wstring text = Text::ToWide(caption);
   HDC dc = canvas.Handle();
-  RotatedFont font(dc, Font(), place.angle);
+  const FontHandle font = RotatedFont(Font(), place.angle);
+  const TSelectedObject selected(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
   for (const CaptionPass& pass : passes) {
     SetTextColor(dc, pass.Color);

@@ -126,6 +126,9 @@ void TProgressCyl::SetProEffect(TProEffect effect) {
 void TProgressCyl::ApplyLook(TProEffect effect) {
   const Look& look = LookOf(effect);
   FUpdating = true;
+  // Hidden while the look is applied, so that its many setters do not each
+  // paint; shown at the end even if it was hidden before, as the classic
+  // control does.
   SetVisible(false);
   SetCylinderEffect(look.Cylinder);
   if (look.Frame) {

@@ -10,7 +10,6 @@ class TVisualStyles {
  public:
   static TVisualStyles& Instance();
 
-  bool Loaded() const { return FLibrary != nullptr; }
   // The library is there and the user runs a theme.
   bool Active() const;
 

@@ -1,6 +1,13 @@
 #include "components/widgets/bButton.h"
 
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+
+#include "components/widgets/AssignIfChanged.h"
 #include "components/widgets/ButtonFace.h"
+#include "components/widgets/DrawingHandles.h"
 #include "framework/Forms.h"
 #include "framework/Text.h"
 
@@ -10,8 +17,54 @@ constexpr UINT_PTR BlinkTimerId = 1;
 constexpr TColor OutlineColor = static_cast<TColor>(0x804000);
 constexpr TColor HoverFrameColor = static_cast<TColor>(0x5AACFE);
 
+std::optional<std::string> BytesOfHex(const std::string& digits) {
+  if (digits.size() % 2 != 0) return std::nullopt;
+  std::string bytes;
+  for (size_t i = 0; i < digits.size(); i += 2) {
+    if (!std::isxdigit(static_cast<unsigned char>(digits[i])) ||
+        !std::isxdigit(static_cast<unsigned char>(digits[i + 1])))
+      return std::nullopt;
+    bytes += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
+  }
+  return bytes;
+}
+
+// Copies the bitmap file's pixels, in whatever depth it stores them, into the
+// 24-bit picture; false when the data is no bitmap file.
+bool ReadBitmapFile(TBitmap& picture, const std::string& data) {
+  constexpr size_t Prefix = 4;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  if (data.size() < Prefix + sizeof(file) + sizeof(info)) return false;
+  std::memcpy(&file, data.data() + Prefix, sizeof(file));
+  std::memcpy(&info, data.data() + Prefix + sizeof(file), sizeof(info));
+  if (file.bfType != 0x4D42 || Prefix + file.bfOffBits > data.size()) return false;
+  const int width = info.biWidth, height = std::abs(info.biHeight);
+  picture.SetSize(width, height);
+  return SetDIBitsToDevice(picture.Canvas().Handle(), 0, 0, width, height, 0, 0, 0, height,
+                           data.data() + Prefix + file.bfOffBits,
+                           reinterpret_cast<const BITMAPINFO*>(data.data() + Prefix + sizeof(file)),
+                           DIB_RGB_COLORS) > 0;
+}
+
+void SetImageDataFromLayout(TPersistent& object, const LayoutValue& value) {
+  const std::optional<std::string> data = BytesOfHex(value.AsString());
+  TBitmap picture;
+  if (!data || !ReadBitmapFile(picture, *data)) value.Fail("a bitmap file in hexadecimal digits");
+  static_cast<TButtonImageData&>(object).Button().SetImageBitmap(picture);
+}
+
 }  // namespace
 
+const PropertyTable& TButtonImageData::PublishedTable() {
+  static const PropertyTable table(&TPersistent::PublishedTable(), {{"Data", SetImageDataFromLayout}});
+  return table;
+}
+
+const PropertyTable& TButtonImageData::Published() const { return PublishedTable(); }
+
+// The pressed look is held in the public mouse events, as the classic button
+// had it: a handler assigned to them from outside replaces it, on purpose.
 TbButton::TbButton(TComponent* owner) : TCustomControl(owner) {
   SetColor(clSilver);
   OnMouseDown = [this](TObject*, TMouseButton button, TShiftState shift, int x, int y) {
@@ -40,15 +93,11 @@ void TbButton::InitializeWnd() {
 }
 
 void TbButton::SetStyle(const std::string& style) {
-  if (style == FStyle) return;
-  FStyle = style;
-  PaintNow();
+  if (AssignIfChanged(FStyle, style)) PaintNow();
 }
 
 void TbButton::SetImageMode(const std::string& imageMode) {
-  if (imageMode == FImageMode) return;
-  FImageMode = imageMode;
-  PaintNow();
+  if (AssignIfChanged(FImageMode, imageMode)) PaintNow();
 }
 
 void TbButton::SetImageBitmap(const TBitmap& bitmap) {
@@ -57,8 +106,7 @@ void TbButton::SetImageBitmap(const TBitmap& bitmap) {
 }
 
 void TbButton::SetClignotement(uint32_t halfPeriodMs) {
-  if (halfPeriodMs == FClignotement) return;
-  FClignotement = halfPeriodMs;
+  if (!AssignIfChanged(FClignotement, halfPeriodMs)) return;
   SetTimerPeriod(halfPeriodMs);
   if (halfPeriodMs == 0) {
     FCaptionVisible = true;
@@ -167,13 +215,15 @@ void TbButton::WndProc(TMessage& message) {
 }
 
 void TbButton::PaintNow() {
-  if (!HandleAllocated() || FPainting) return;
-  HWND window = Handle();
-  HDC dc = GetDC(window);
-  Canvas().SetHandle(dc);
-  PaintOn(Canvas());
+  if (!FPainting) PaintOnWindow(&TbButton::PaintOn);
+}
+
+void TbButton::PaintOnWindow(void (TbButton::*paint)(TCanvas&)) {
+  if (!HandleAllocated()) return;
+  const TWindowDC dc(Handle());
+  Canvas().SetHandle(dc.Handle());
+  (this->*paint)(Canvas());
   Canvas().SetHandle(nullptr);
-  ReleaseDC(window, dc);
 }
 
 void TbButton::Paint() { PaintOn(Canvas()); }
@@ -214,7 +264,7 @@ void TbButton::PaintOn(TCanvas& canvas) {
 // as an underline prefix.
 void TbButton::DrawCaption(TCanvas& canvas, POINT origin) {
   const HDC dc = canvas.Handle();
-  const HGDIOBJ oldFont = SelectObject(dc, canvas.Font().Handle());
+  const TSelectedObject font(dc, canvas.Font().Handle());
   SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   RECT box{origin.x, origin.y, Width(), Height()};
@@ -222,18 +272,11 @@ void TbButton::DrawCaption(TCanvas& canvas, POINT origin) {
   const UINT format = DT_VCENTER | (UseRightToLeftReading(FBiDiMode) ? DT_RTLREADING : 0);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box, format);
   SetBkMode(dc, oldMode);
-  SelectObject(dc, oldFont);
 }
 
 void TbButton::DrawHoverFrame() {
   SetCursorShape(IDC_HAND);
-  if (!HandleAllocated()) return;
-  HWND window = Handle();
-  HDC dc = GetDC(window);
-  Canvas().SetHandle(dc);
-  DrawHoverFrameOn(Canvas());
-  Canvas().SetHandle(nullptr);
-  ReleaseDC(window, dc);
+  PaintOnWindow(&TbButton::DrawHoverFrameOn);
 }
 
 void TbButton::DrawHoverFrameOn(TCanvas& canvas) {
@@ -257,7 +300,8 @@ const PropertyTable& TbButton::PublishedTable() {
                                     {"BiDiMode", Set(&TbButton::SetBiDiMode)},
                                     {"OnMouseDown", Event(&TbButton::SetOnMouseDown)},
                                     {"OnMouseUp", Event(&TbButton::SetOnMouseUp)},
-                                    {"OnResize", Event(&TbButton::SetOnResize)}});
+                                    {"OnResize", Event(&TbButton::SetOnResize)}},
+                                   {{"ImageBitmap", Sub(&TbButton::ImageBitmapData)}});
   return table;
 }
 

@@ -10,6 +10,23 @@
 #include "components/widgets/BiDiMode.h"
 #include "framework/Controls.h"
 
+class TbButton;
+
+// The picture as a stored layout gives it: "ImageBitmap.Data" holds, in
+// hexadecimal digits, the length of a bitmap file in four bytes (least
+// significant first) and then the file itself.
+class TButtonImageData : public TPersistent {
+ public:
+  explicit TButtonImageData(TbButton& button) : FButton(button) {}
+  TbButton& Button() { return FButton; }
+
+  const PropertyTable& Published() const override;
+  static const PropertyTable& PublishedTable();
+
+ private:
+  TbButton& FButton;
+};
+
 class TbButton : public TCustomControl {
  public:
   explicit TbButton(TComponent* owner);
@@ -21,6 +38,7 @@ class TbButton : public TCustomControl {
   void SetImageMode(const std::string& imageMode);
   TBitmap& ImageBitmap() { return FImageBitmap; }
   void SetImageBitmap(const TBitmap& bitmap);
+  TButtonImageData& ImageBitmapData() { return FImageBitmapData; }
   uint32_t Clignotement() const { return FClignotement; }
   void SetClignotement(uint32_t halfPeriodMs);
   TBiDiMode BiDiMode() const { return FBiDiMode; }
@@ -67,6 +85,7 @@ class TbButton : public TCustomControl {
   void ButtonReleased(TMouseButton button, TShiftState shift, int x, int y);
   // Paints now on the window's device context, not through an invalidation.
   void PaintNow();
+  void PaintOnWindow(void (TbButton::*paint)(TCanvas&));
   void DrawHoverFrameOn(TCanvas& canvas);
   void DrawCaption(TCanvas& canvas, POINT origin);
   void SetTimerPeriod(unsigned periodMs);
@@ -75,6 +94,7 @@ class TbButton : public TCustomControl {
   std::string FStyle;
   std::string FImageMode = "Center";
   TBitmap FImageBitmap;
+  TButtonImageData FImageBitmapData{*this};
   uint32_t FClignotement = 0;
   TBiDiMode FBiDiMode = bdLeftToRight;
   bool FPressed = false;

@@ -11,6 +11,7 @@
 #include "WidgetHost.h"
 #include "components/widgets/bButton.h"
 #include "framework/Layout.h"
+#include "framework/SysUtils.h"
 
 using widget_host::Color3;
 using widget_host::Color3Of;
@@ -368,4 +369,33 @@ TEST(ButtonLayout, MainWindowButtonLoadsFromItsStoredLayout) {
   EXPECT_EQ(button->Font().Name(), "Arial");
   button->OnClick(button);
   EXPECT_EQ(form.clicks, 1);
+}
+
+// A picture stored in a layout as Delphi writes it: the bitmap file's length
+// in four bytes, then the file, here 2 x 1 pixels of 24 bits, bottom-up rows
+// padded to four bytes.
+TEST(ButtonLayout, ImageBitmapDataGivesThePicture) {
+  ClassRegistry::Register<TbButton>("TbButton");
+  TCustomForm form(nullptr);
+  const std::string bitmapFile =
+      "424D3E000000000000003600000028000000020000000100000001001800000000000800000000000000000000000000000000000000"
+      "0000FF00FF000000";
+  LayoutReader::Read(ParseLayout("object Form1: TForm1\n"
+                                 "  object bButton1: TbButton\n"
+                                 "    ImageBitmap.Data = '3E000000" +
+                                 bitmapFile +
+                                 "'\n"
+                                 "  end\n"
+                                 "end\n"),
+                     form);
+  auto* button = dynamic_cast<TbButton*>(form.FindComponent("bButton1"));
+  ASSERT_NE(button, nullptr);
+  ASSERT_EQ(button->ImageBitmap().Width(), 2);
+  ASSERT_EQ(button->ImageBitmap().Height(), 1);
+  EXPECT_EQ(At(button->ImageBitmap(), 0, 0), (Color3{255, 0, 0}));
+  EXPECT_EQ(At(button->ImageBitmap(), 1, 0), (Color3{0, 255, 0}));
+  EXPECT_THROW(LayoutReader::Read(ParseLayout("object Form1: TForm1\n  object bButton2: TbButton\n"
+                                              "    ImageBitmap.Data = '0A0B'\n  end\nend\n"),
+                                  form),
+               ELayoutError);
 }

@@ -236,6 +236,26 @@ TEST_F(CheckList, SpaceTogglesOnlyTheFocusedItemOfASelection) {
   EXPECT_EQ(States(), (std::vector<int>{0, 0, 1, 0, 0, 0}));
 }
 
+// OnKeyPress sees each character before the list toggles, and a handler that
+// clears the character keeps the space from toggling.
+TEST_F(CheckList, KeyPressIsRaisedBeforeTheSpaceToggles) {
+  list->SetItemIndex(1);
+  std::vector<int> stateSeen;
+  bool swallow = false;
+  list->OnKeyPress = [&](TObject* sender, wchar_t& key) {
+    EXPECT_EQ(sender, list.get());
+    EXPECT_EQ(key, L' ');
+    stateSeen.push_back(list->ItemState(1));
+    if (swallow) key = 0;
+  };
+  SendMessageW(window, WM_CHAR, ' ', 0);
+  swallow = true;
+  SendMessageW(window, WM_CHAR, ' ', 0);
+  EXPECT_EQ(stateSeen, (std::vector<int>{0, 1}));
+  EXPECT_EQ(States(), (std::vector<int>{0, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(clickChecks, 1);
+}
+
 TEST_F(CheckList, ThreeStateClicksGoGrayedTickedUnticked) {
   list->SetBtnMode(blCheckBox3State);
   std::vector<int> seen;
