@@ -4,7 +4,6 @@
 #include <string>
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
-enum TMsgDlgBtn { mbYes, mbNo, mbOK };
 enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
 // A box without icon, with the application title (or the caption given) as

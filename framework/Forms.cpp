@@ -36,7 +36,7 @@ void TCustomForm::InitializeFromLayout(const std::string& resourceName) {
 
 void TCustomForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
-  params.ClassName = L"Klangor.Form";
+  params.ClassName = L"TForm";
   params.ClassStyle = CS_DBLCLKS;
   params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
@@ -171,15 +171,16 @@ std::any TCustomForm::FindMethod(const std::string& name) const {
   return found == FMethods.end() ? std::any() : found->second;
 }
 
+TCustomForm* GetParentForm(TControl& control) {
+  TControl* top = &control;
+  while (top->Parent()) top = top->Parent();
+  return dynamic_cast<TCustomForm*>(top);
+}
+
 template <>
 struct EnumNames<TPosition> {
   static constexpr std::array names{"poDesigned", "poScreenCenter"};
 };
-
-template <>
-TPosition FromLayout<TPosition>(const LayoutValue& value) {
-  return EnumFromLayout<TPosition>(value);
-}
 
 const PropertyTable& TCustomForm::PublishedTable() {
   static const PropertyTable table(&TWinControl::PublishedTable(),
@@ -191,8 +192,6 @@ const PropertyTable& TCustomForm::PublishedTable() {
                                     {"TextHeight", Ignore()}});
   return table;
 }
-
-const PropertyTable& TCustomForm::Published() const { return PublishedTable(); }
 
 // ---- TScreen
 
@@ -208,6 +207,8 @@ void TScreen::ApplyCursor() const {
 }
 
 // ---- TApplication
+
+TApplication::TApplication() { InstallApplicationHook(this); }
 
 void TApplication::Initialize() { TThread::InitializeSynchronize(); }
 
@@ -261,12 +262,18 @@ void TApplication::HandleException(const std::exception& error) {
               MB_ICONERROR | MB_OK);
 }
 
+bool TApplication::ApplyCursor() {
+  if (Screen.Cursor() == crDefault) return false;
+  Screen.ApplyCursor();
+  return true;
+}
+
 bool TApplication::HandleTabKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   TWinControl* control = TWinControl::FromHandle(msg.hwnd);
   if (!control || (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB)) return false;
-  TCustomForm* form = control->ParentForm();
+  TCustomForm* form = GetParentForm(*control);
   if (!form) return false;
   form->SelectNext(control, GetKeyState(VK_SHIFT) >= 0);
   return true;
@@ -278,7 +285,7 @@ bool TApplication::HandleTabKey(const MSG& msg) {
 bool TApplication::HandleShortCut(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   TWinControl* control = TWinControl::FromHandle(msg.hwnd);
-  TCustomForm* form = control ? control->ParentForm() : nullptr;
+  TCustomForm* form = control ? GetParentForm(*control) : nullptr;
   return form && form->HandleAllocated() &&
          SendMessageW(form->Handle(), CM_SHORTCUT, msg.wParam, static_cast<LPARAM>(KeyboardShiftState())) != 0;
 }
@@ -306,7 +313,7 @@ void TApplication::Run() {
   MSG msg;
   while (!FTerminated && GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
   FTerminated = true;
-  // A download thread may still want to hand over its result: it must not
+  // A worker thread may still want to hand over its result: it must not
   // reach the form that is about to be destroyed.
   TThread::DropPendingSynchronize();
 }

@@ -10,7 +10,7 @@
 
 enum TPosition { poDesigned, poScreenCenter };
 
-class TCustomForm : public TWinControl, public MethodResolver {
+class TCustomForm : public TWinControl {
  public:
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;
@@ -32,10 +32,11 @@ class TCustomForm : public TWinControl, public MethodResolver {
   TNotifyEvent OnCreate;
   void SetOnCreate(TNotifyEvent handler) { OnCreate = std::move(handler); }
 
+  // The handlers the form publishes, by which its layout's event properties
+  // name them.
   std::any FindMethod(const std::string& name) const override;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   // Builds the form from the layout resource of this name, then creates its
@@ -48,6 +49,7 @@ class TCustomForm : public TWinControl, public MethodResolver {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   void BoundsChanged() override;
+  void ControlFocused(TWinControl* control) override { FActiveControl = control; }
   // The window menu (the icon at the top left, Alt+Space): a command chosen
   // in it, true when the form carried it out, and the menu about to open.
   virtual bool SystemCommand(UINT) { return false; }
@@ -56,8 +58,6 @@ class TCustomForm : public TWinControl, public MethodResolver {
   virtual void DropFiles(const std::vector<std::string>& /*names*/) {}
 
  private:
-  friend class TWinControl;
-  void FocusChanged(TWinControl* control) { FActiveControl = control; }
   void FocusFirstControl();
   std::vector<TWinControl*> FocusOrder() const;
   void DroppedFiles(HDROP drop);
@@ -69,6 +69,9 @@ class TCustomForm : public TWinControl, public MethodResolver {
 };
 
 using TForm = TCustomForm;
+
+// The form a control stands in, or null.
+TCustomForm* GetParentForm(TControl& control);
 
 enum TCursor { crDefault, crHourGlass };
 
@@ -84,16 +87,19 @@ class TScreen {
   TCursor FCursor = crDefault;
 };
 
-class TApplication {
+// The program: its message loop, its error box, and the hook through which
+// the controls reach both of those and the screen's cursor.
+class TApplication : private TApplicationHook {
  public:
+  TApplication();
   void Initialize();
-  // The executable's name without folder and extension, capitalised as
-  // Klangor: the first letter kept, every later letter in lower case.
+  // The executable's name without folder and extension, capitalised as a
+  // name: the first letter kept, every later letter in lower case.
   std::string Title() const;
   static std::string TitleFromPath(const std::string& exePath);
   std::string ExeName() const;
   // What follows the program's name on its command line, blanks around it
-  // removed: "Klangor.exe  D:\Jeux\RBR " gives "D:\Jeux\RBR".
+  // removed: "Program.exe  D:\Jeux\Dossier " gives "D:\Jeux\Dossier".
   std::string CommandLineTail() const;
   static std::string CommandLineTail(const std::wstring& commandLine);
 
@@ -109,13 +115,14 @@ class TApplication {
   // Runs the window messages that are waiting, then returns.
   void ProcessMessages();
   // The error box: application title, error icon, one OK button.
-  void HandleException(const std::exception& error);
+  void HandleException(const std::exception& error) override;
   static std::string ErrorBoxText(const std::string& message);
   // Forgets the main form (it was destroyed) and clears the end request, as
   // tests that build several forms in one process need.
   void Reset();
 
  private:
+  bool ApplyCursor() override;
   bool ProcessMessage(MSG& msg);
   bool HandleTabKey(const MSG& msg);
   bool HandleShortCut(const MSG& msg);

@@ -1,5 +1,5 @@
-// The native controls the window is made of: label, edit box, check box, and
-// the group box that frames a set of them.
+// The standard controls: the label its parent draws, the native edit box and
+// check box, and the group box that frames a set of controls.
 #pragma once
 
 #include "framework/Controls.h"
@@ -15,8 +15,7 @@ class TLabel : public TGraphicControl {
   void SetAutoSize(bool autoSize);
   void Loaded() override { AdjustSize(); }
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void Paint() override;
@@ -42,8 +41,7 @@ class TEdit : public TWinControl {
   int MaxLength() const { return FMaxLength; }
   void SetMaxLength(int maxLength);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -62,8 +60,7 @@ class TCheckBox : public TWinControl {
   bool Checked() const;
   void SetChecked(bool checked);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void CreateParams(TCreateParams& params) override;

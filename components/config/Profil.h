@@ -35,11 +35,6 @@ struct EnumNames<TProfileAction> {
   static constexpr std::array names{"paRead", "paWrite"};
 };
 
-template <>
-inline TProfileAction FromLayout<TProfileAction>(const LayoutValue& value) {
-  return EnumFromLayout<TProfileAction>(value);
-}
-
 class TProfile : public TComponent {
  public:
   using TComponent::TComponent;
@@ -64,8 +59,7 @@ class TProfile : public TComponent {
   // one of those three is empty.
   bool Execute();
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   bool Read();

@@ -23,11 +23,6 @@ struct EnumNames<TRootKey> {
                                     "rkHKEY_USERS", "rkHKEY_CURRENT_CONFIG"};
 };
 
-template <>
-inline TRootKey FromLayout<TRootKey>(const LayoutValue& value) {
-  return EnumFromLayout<TRootKey>(value);
-}
-
 class TRegistryReader : public TComponent {
  public:
   explicit TRegistryReader(TComponent* owner);
@@ -50,8 +45,7 @@ class TRegistryReader : public TComponent {
   // select HKEY_LOCAL_MACHINE.
   static HKEY RootKeyHandle(TRootKey rootKey);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   TRootKey FRootKey = rkHKEY_LOCAL_MACHINE;

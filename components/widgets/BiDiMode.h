@@ -14,9 +14,4 @@ struct EnumNames<TBiDiMode> {
                                     "bdRightToLeftReadingOnly"};
 };
 
-template <>
-inline TBiDiMode FromLayout<TBiDiMode>(const LayoutValue& v) {
-  return EnumFromLayout<TBiDiMode>(v);
-}
-
 inline bool UseRightToLeftReading(TBiDiMode mode) { return mode != bdLeftToRight; }

@@ -15,10 +15,6 @@ template <>
 struct EnumNames<TLMDButtonListMode> {
   static constexpr std::array names{"blCheckBox", "blCheckBox3State", "blRadioButton"};
 };
-template <>
-inline TLMDButtonListMode FromLayout<TLMDButtonListMode>(const LayoutValue& v) {
-  return EnumFromLayout<TLMDButtonListMode>(v);
-}
 
 // Item check states.
 constexpr uint8_t csUnchecked = 0, csChecked = 1, csGrayed = 2;

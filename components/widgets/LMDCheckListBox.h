@@ -149,6 +149,5 @@ class TLMDCheckListBox : public TLMDCustomCheckListBox {
  public:
   using TLMDCustomCheckListBox::TLMDCustomCheckListBox;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 };

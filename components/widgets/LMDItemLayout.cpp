@@ -28,8 +28,6 @@ const PropertyTable& TLMDLayout::PublishedTable() {
   return table;
 }
 
-const PropertyTable& TLMDLayout::Published() const { return PublishedTable(); }
-
 RECT PlaceItemText(const RECT& area, SIZE text, TLMDAlignment alignment) {
   const int left = Placed(area.left, area.right, text.cx, alignment % 3) + 1;
   const int top = Placed(area.top, area.bottom, text.cy, alignment / 3) + 1;

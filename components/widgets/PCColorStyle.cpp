@@ -50,5 +50,3 @@ const PropertyTable& TPCColorStyle::PublishedTable() {
                                     {"LightAngle", Set(&TPCColorStyle::SetLightAngle)}});
   return table;
 }
-
-const PropertyTable& TPCColorStyle::Published() const { return PublishedTable(); }

@@ -26,8 +26,3 @@ struct EnumNames<TProEffect> {
       "peMetalYellow", "peMetalCyan",   "peMetalGreen",  "peMetalLightBlue", "peMetalBlue",  "peMetalViolet",
       "peMetalDarkGray", "peMetalGold", "peStdRed",      "peStdYellow",      "peStdGreen",   "peStdBlue"};
 };
-
-template <>
-inline TProEffect FromLayout<TProEffect>(const LayoutValue& value) {
-  return EnumFromLayout<TProEffect>(value);
-}

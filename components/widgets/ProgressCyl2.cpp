@@ -432,5 +432,3 @@ const PropertyTable& TProgressCyl::PublishedTable() {
       {{"BackStyle", Sub(&TProgressCyl::BackStyle)}, {"ForeStyle", Sub(&TProgressCyl::ForeStyle)}});
   return table;
 }
-
-const PropertyTable& TProgressCyl::Published() const { return PublishedTable(); }

@@ -25,28 +25,16 @@ template <>
 struct EnumNames<TCylinderEffect> {
   static constexpr std::array names{"ceFlat", "ceUltraLow", "ceLow", "ceMedium", "ceHigh", "ceMaximum"};
 };
-template <>
-inline TCylinderEffect FromLayout<TCylinderEffect>(const LayoutValue& value) {
-  return EnumFromLayout<TCylinderEffect>(value);
-}
 
 template <>
 struct EnumNames<TFontEffect> {
   static constexpr std::array names{"feNone", "feInvert", "feShadowTopLeft", "feShadowBottomRight"};
 };
-template <>
-inline TFontEffect FromLayout<TFontEffect>(const LayoutValue& value) {
-  return EnumFromLayout<TFontEffect>(value);
-}
 
 template <>
 struct EnumNames<TFontOrientation> {
   static constexpr std::array names{"foLeftToRight", "foTopToBottom", "foBottomToTop"};
 };
-template <>
-inline TFontOrientation FromLayout<TFontOrientation>(const LayoutValue& value) {
-  return EnumFromLayout<TFontOrientation>(value);
-}
 
 using TOnProgressDoneEvent = TNotifyEvent;
 using TOnMouseEnterEvent = TNotifyEvent;
@@ -147,8 +135,7 @@ class TProgressCyl : public TGraphicControl {
   TBitmap* TextMask() const { return FTextMask.get(); }
   TBitmap& Buffer() { return *FBuffer; }
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void Paint() override;

@@ -13,19 +13,9 @@ struct EnumNames<TBevelCut> {
   static constexpr std::array names{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
 };
 
-template <>
-inline TBevelCut FromLayout<TBevelCut>(const LayoutValue& value) {
-  return EnumFromLayout<TBevelCut>(value);
-}
-
 enum TProgressBarOrientation : uint8_t { pbHorizontal, pbVertical };
 
 template <>
 struct EnumNames<TProgressBarOrientation> {
   static constexpr std::array names{"pbHorizontal", "pbVertical"};
 };
-
-template <>
-inline TProgressBarOrientation FromLayout<TProgressBarOrientation>(const LayoutValue& value) {
-  return EnumFromLayout<TProgressBarOrientation>(value);
-}

@@ -260,5 +260,3 @@ const PropertyTable& TbButton::PublishedTable() {
                                     {"OnResize", Event(&TbButton::SetOnResize)}});
   return table;
 }
-
-const PropertyTable& TbButton::Published() const { return PublishedTable(); }
