@@ -23,7 +23,7 @@ std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
 }
 constexpr UINT_PTR SubclassId = 1;
 
-TApplicationHook* Hook = nullptr;
+TApplicationHook Hook;
 
 // The control whose window CreateWindowExW is making on this thread. Messages
 // about that window arrive before the call has returned its handle: its own
@@ -75,7 +75,7 @@ void RegisterFrameworkClass(const std::wstring& name, UINT style) {
 
 }  // namespace
 
-void InstallApplicationHook(TApplicationHook* hook) { Hook = hook; }
+void InstallApplicationHook(const TApplicationHook& hook) { Hook = hook; }
 
 TShiftState KeyboardShiftState() {
   TShiftState shift = 0;
@@ -338,7 +338,7 @@ void TWinControl::Dispatch(TMessage& message) {
   try {
     WndProc(message);
   } catch (const std::exception& error) {
-    if (Hook) Hook->HandleException(error);
+    if (Hook.ShowError) Hook.ShowError(error);
   }
 }
 
@@ -511,7 +511,7 @@ void TWinControl::WndProc(TMessage& message) {
       }
       break;
     case WM_SETCURSOR:
-      if (Hook && Hook->ApplyCursor()) {
+      if (Hook.ShowBusyCursor && Hook.ShowBusyCursor()) {
         message.Result = TRUE;
         return;
       }

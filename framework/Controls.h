@@ -43,20 +43,15 @@ using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shi
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
 // What the controls need of the application they run in, which installs
-// itself as this hook: the error box for an exception that escaped a message
-// handler, and the cursor shown over every window while the program is busy.
-// Without a hook such an error is dropped (it must not unwind through
-// Windows' frames) and the windows keep their own cursors.
-class TApplicationHook {
- public:
-  virtual void HandleException(const std::exception& error) = 0;
-  // Sets the program-wide cursor when there is one; true then.
-  virtual bool ApplyCursor() = 0;
-
- protected:
-  ~TApplicationHook() = default;
+// it: the error box for an exception that escaped a message handler, and the
+// cursor shown over every window while the program is busy (true when there
+// is one). Without a hook such an error is dropped, as it must not unwind
+// through Windows' frames, and every window keeps its own cursor.
+struct TApplicationHook {
+  void (*ShowError)(const std::exception& error) = nullptr;
+  bool (*ShowBusyCursor)() = nullptr;
 };
-void InstallApplicationHook(TApplicationHook* hook);
+void InstallApplicationHook(const TApplicationHook& hook);
 
 class TWinControl;
 

@@ -208,7 +208,14 @@ void TScreen::ApplyCursor() const {
 
 // ---- TApplication
 
-TApplication::TApplication() { InstallApplicationHook(this); }
+TApplication::TApplication() {
+  InstallApplicationHook({[](const std::exception& error) { Application.HandleException(error); },
+                          [] {
+                            if (Screen.Cursor() == crDefault) return false;
+                            Screen.ApplyCursor();
+                            return true;
+                          }});
+}
 
 void TApplication::Initialize() { TThread::InitializeSynchronize(); }
 
@@ -260,12 +267,6 @@ void TApplication::HandleException(const std::exception& error) {
   HWND owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;
   MessageBoxW(owner, Text::ToWide(ErrorBoxText(error.what())).c_str(), Text::ToWide(Title()).c_str(),
               MB_ICONERROR | MB_OK);
-}
-
-bool TApplication::ApplyCursor() {
-  if (Screen.Cursor() == crDefault) return false;
-  Screen.ApplyCursor();
-  return true;
 }
 
 bool TApplication::HandleTabKey(const MSG& msg) {

@@ -87,9 +87,9 @@ class TScreen {
   TCursor FCursor = crDefault;
 };
 
-// The program: its message loop, its error box, and the hook through which
-// the controls reach both of those and the screen's cursor.
-class TApplication : private TApplicationHook {
+// The program: its message loop and its error box. It installs the hook
+// through which the controls reach its error box and the screen's cursor.
+class TApplication {
  public:
   TApplication();
   void Initialize();
@@ -115,14 +115,13 @@ class TApplication : private TApplicationHook {
   // Runs the window messages that are waiting, then returns.
   void ProcessMessages();
   // The error box: application title, error icon, one OK button.
-  void HandleException(const std::exception& error) override;
+  void HandleException(const std::exception& error);
   static std::string ErrorBoxText(const std::string& message);
   // Forgets the main form (it was destroyed) and clears the end request, as
   // tests that build several forms in one process need.
   void Reset();
 
  private:
-  bool ApplyCursor() override;
   bool ProcessMessage(MSG& msg);
   bool HandleTabKey(const MSG& msg);
   bool HandleShortCut(const MSG& msg);

@@ -23,20 +23,41 @@ class TGdiObject {
   HGDIOBJ FObject;
 };
 
+// A value taken from Windows for a while and handed back with a call when
+// its owner goes: Release(context, value). The owners below are made of it.
+template <class Context, class Value, auto Release>
+class TGdiScope {
+ public:
+  ~TGdiScope() { Release(FContext, FValue); }
+  TGdiScope(const TGdiScope&) = delete;
+  TGdiScope& operator=(const TGdiScope&) = delete;
+
+ protected:
+  TGdiScope(Context context, Value value) : FContext(context), FValue(value) {}
+  Context FContext;
+  Value FValue;
+};
+
 // The device context of a window's client area (of the screen for no
 // window), released with its owner.
-class TWindowDC {
+class TWindowDC : public TGdiScope<HWND, HDC, &ReleaseDC> {
  public:
-  explicit TWindowDC(HWND window) : FWindow(window), FDC(GetDC(window)) {}
-  ~TWindowDC() { ReleaseDC(FWindow, FDC); }
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
+  explicit TWindowDC(HWND window) : TGdiScope(window, GetDC(window)) {}
+  HDC Handle() const { return FValue; }
+};
 
-  HDC Handle() const { return FDC; }
+// One object selected into a device context; the object it replaced is
+// selected again when the owner goes.
+class TSelectObject : public TGdiScope<HDC, HGDIOBJ, &SelectObject> {
+ public:
+  TSelectObject(HDC dc, HGDIOBJ object) : TGdiScope(dc, SelectObject(dc, object)) {}
+};
 
- private:
-  HWND FWindow;
-  HDC FDC;
+// The whole state of a device context (clipping, origin, selected objects,
+// colours), restored when the owner goes.
+class TSavedDC : public TGdiScope<HDC, int, &RestoreDC> {
+ public:
+  explicit TSavedDC(HDC dc) : TGdiScope(dc, SaveDC(dc)) {}
 };
 
 // The painting of a window's invalid part, between BeginPaint and EndPaint.
@@ -67,32 +88,4 @@ class TMemoryDC {
 
  private:
   HDC FDC;
-};
-
-// One object selected into a device context; the object it replaced is
-// selected again when the owner goes.
-class TSelectObject {
- public:
-  TSelectObject(HDC dc, HGDIOBJ object) : FDC(dc), FOld(SelectObject(dc, object)) {}
-  ~TSelectObject() { SelectObject(FDC, FOld); }
-  TSelectObject(const TSelectObject&) = delete;
-  TSelectObject& operator=(const TSelectObject&) = delete;
-
- private:
-  HDC FDC;
-  HGDIOBJ FOld;
-};
-
-// The whole state of a device context (clipping, origin, selected objects,
-// colours), restored when the owner goes.
-class TSavedDC {
- public:
-  explicit TSavedDC(HDC dc) : FDC(dc), FSaved(SaveDC(dc)) {}
-  ~TSavedDC() { RestoreDC(FDC, FSaved); }
-  TSavedDC(const TSavedDC&) = delete;
-  TSavedDC& operator=(const TSavedDC&) = delete;
-
- private:
-  HDC FDC;
-  int FSaved;
 };
