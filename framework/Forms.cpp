@@ -66,11 +66,6 @@ void TCustomForm::SetClientHeight(int height) {
   SetHeight(frame.bottom - frame.top);
 }
 
-void TCustomForm::SetActiveControl(TWinControl* control) {
-  FActiveControl = control;
-  if (control && HandleAllocated() && Visible()) control->SetFocus();
-}
-
 std::vector<TWinControl*> TCustomForm::FocusOrder() const {
   std::vector<TWinControl*> order;
   std::function<void(const TWinControl&)> collect = [&](const TWinControl& parent) {

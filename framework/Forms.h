@@ -18,8 +18,6 @@ class TCustomForm : public TWinControl {
   void SetPosition(TPosition position) { FPosition = position; }
   void SetClientWidth(int width);
   void SetClientHeight(int height);
-  TWinControl* ActiveControl() const { return FActiveControl; }
-  void SetActiveControl(TWinControl* control);
   // Moves the focus to the next (or previous) control in Tab order.
   void SelectNext(TWinControl* current, bool forward);
   void Show();
@@ -61,7 +59,6 @@ class TCustomForm : public TWinControl {
   void FocusFirstControl();
   std::vector<TWinControl*> FocusOrder() const;
   void DroppedFiles(HDROP drop);
-  void CenterOnScreen();
 
   TPosition FPosition = poDesigned;
   TWinControl* FActiveControl = nullptr;

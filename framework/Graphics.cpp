@@ -69,8 +69,6 @@ void TFont::SetHeight(int height) {
   if (AssignIfChanged(FHeight, height)) Changed();
 }
 
-int TFont::Size() const { return -MulDiv(FHeight, 72, PixelsPerInch); }
-
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
 
 void TFont::SetStyle(TFontStyles style) {
@@ -203,13 +201,6 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
   ::ExtTextOutW(FDC, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
 }
 
-void TCanvas::TextRect(const RECT& clip, int x, int y, const std::string& text) {
-  const TTools tools(*this);
-  const std::wstring wide = Text::ToWide(text);
-  const UINT options = ETO_CLIPPED | (FBrush.Style == bsClear ? 0 : ETO_OPAQUE);
-  ::ExtTextOutW(FDC, x, y, options, &clip, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
-}
-
 SIZE TCanvas::TextExtent(const std::string& text) {
   const TTools tools(*this);
   const std::wstring wide = Text::ToWide(text);
@@ -266,9 +257,4 @@ uint8_t* TBitmap::ScanLine(int y) {
   if (y < 0 || y >= FHeight) throw EListError("Scan line index out of range");
   GdiFlush();  // pending GDI drawing must reach the bits before they are read or written
   return FBits + static_cast<size_t>(y) * FStride;
-}
-
-COLORREF TBitmap::Pixel(int x, int y) {
-  const uint8_t* pixel = ScanLine(y) + 3 * x;
-  return RGB(pixel[2], pixel[1], pixel[0]);
 }

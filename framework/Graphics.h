@@ -81,8 +81,7 @@ class TFont : public TPersistent {
   void SetName(const std::string& name);
   int Height() const { return FHeight; }  // negative: character height in pixels
   void SetHeight(int height);
-  int Size() const;  // points
-  void SetSize(int points);
+  void SetSize(int points);  // points
   TFontStyles Style() const { return FStyle; }
   void SetStyle(TFontStyles style);
   TColor Color() const { return FColor; }
@@ -161,7 +160,6 @@ class TCanvas {
   void RoundRect(const RECT& rect, int cornerWidth, int cornerHeight);
   void Polyline(const std::vector<POINT>& points);
   void TextOut(int x, int y, const std::string& text);
-  void TextRect(const RECT& clip, int x, int y, const std::string& text);
   SIZE TextExtent(const std::string& text);
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
@@ -207,8 +205,6 @@ class TBitmap {
   void Assign(const TBitmap& source);
 
   uint8_t* ScanLine(int y);
-  // The RGB value of one pixel, for reading results.
-  COLORREF Pixel(int x, int y);
   TCanvas& Canvas() { return FCanvas; }
 
  private:

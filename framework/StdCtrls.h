@@ -38,7 +38,6 @@ class TEdit : public TWinControl {
   std::string Caption() const override;
   // The most characters the user can type or paste; 0 for the control's own
   // limit. Texts set by the program are not cut.
-  int MaxLength() const { return FMaxLength; }
   void SetMaxLength(int maxLength);
 
   PUBLISHED_PROPERTIES;

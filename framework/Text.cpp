@@ -68,6 +68,4 @@ std::string LowerCase(std::string text) {
   return text;
 }
 
-bool SameText(const std::string& a, const std::string& b) { return LowerCase(a) == LowerCase(b); }
-
 }  // namespace Text

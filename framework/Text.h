@@ -22,6 +22,5 @@ std::string Left(const std::string& text, size_t characters);
 // Letter-case folding of plain ASCII letters only, as the INI section and
 // key names the program uses are compared.
 std::string LowerCase(std::string text);
-bool SameText(const std::string& a, const std::string& b);
 
 }  // namespace Text

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "ProgressCylFixture.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 namespace {
 
@@ -42,7 +45,7 @@ std::string StateOf(TProgressCyl& bar, bool withProEffect = true) {
   auto image = Render(bar);
   for (int y = 0; y < image->Height(); ++y) {
     state << "row " << y << ":";
-    for (int x = 0; x < image->Width(); ++x) state << " " << std::hex << image->Pixel(x, y);
+    for (int x = 0; x < image->Width(); ++x) state << " " << std::hex << pixelOf(*image, x, y);
     state << std::dec << "\n";
   }
   return state.str();
