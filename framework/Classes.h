@@ -93,8 +93,7 @@ PropertyTable::Setter Event(void (T::*setter)(Handler)) {
   };
 }
 
-// A list of texts, the lines of which a folder listing yields and a check list
-// shows.
+// A list of texts in the order they were added.
 class TStringList {
  public:
   int Count() const { return static_cast<int>(FLines.size()); }

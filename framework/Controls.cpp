@@ -45,8 +45,12 @@ bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELA
 
 TMouseButton ButtonOf(UINT msg) {
   switch (msg) {
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return mbRight;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return mbMiddle;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return mbMiddle;
     default: return mbLeft;
   }
 }
@@ -218,8 +222,10 @@ void TControl::WndProc(TMessage& message) {
   if (IsButtonDown(message.Msg) || IsButtonUp(message.Msg)) {
     const int x = GET_X_LPARAM(message.LParam), y = GET_Y_LPARAM(message.LParam);
     const TShiftState shift = MouseShiftState(message.WParam);
-    if (IsButtonDown(message.Msg)) MouseDown(ButtonOf(message.Msg), shift, x, y);
-    else MouseUp(ButtonOf(message.Msg), shift, x, y);
+    if (IsButtonDown(message.Msg))
+      MouseDown(ButtonOf(message.Msg), shift, x, y);
+    else
+      MouseUp(ButtonOf(message.Msg), shift, x, y);
     ReleaseClick(message.Msg, x, y);
   }
   DefaultHandler(message);
@@ -257,6 +263,7 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 HWND TWinControl::Handle() {
   if (!FHandle) {
     const bool parentReady = Parent() ? Parent()->Handle() != nullptr : true;
+    // Checked again: creating the parent's window creates its children's, this one's included.
     if (parentReady && !FHandle) CreateWnd();
   }
   return FHandle;
@@ -291,9 +298,9 @@ void TWinControl::CreateWnd() {
   HWND window = nullptr;
   {
     const TCreation creation(this);
-    window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style, params.X,
-                             params.Y, params.Width, params.Height, params.Parent, id, GetModuleHandleW(nullptr),
-                             nullptr);
+    window =
+        CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style, params.X, params.Y,
+                        params.Width, params.Height, params.Parent, id, GetModuleHandleW(nullptr), nullptr);
   }
   if (!window) throw Exception("Error creating window " + Name());
   if (!FOwnClass) {
@@ -492,6 +499,7 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
+      // A command without a control window (menu, accelerator) stays with this window.
       if ((message.Msg != WM_COMMAND || message.LParam) && ReflectToChild(message)) return;
       break;
     case WM_ERASEBKGND:
@@ -529,11 +537,8 @@ void TWinControl::WndProc(TMessage& message) {
       if (top != this) top->ControlFocused(this);
       break;
     }
-    case WM_MOUSELEAVE:
-      TrackMouse(message);
-      return;
-    default:
-      break;
+    case WM_MOUSELEAVE: TrackMouse(message); return;
+    default: break;
   }
   if (IsMouseMessage(message.Msg)) {
     TrackMouse(message);

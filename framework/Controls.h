@@ -150,8 +150,8 @@ class TControl : public TComponent {
 
 // Parameters of the native window that a windowed control creates.
 struct TCreateParams {
-  std::wstring ClassName;          // a native class to subclass, or the framework's own
-  bool OwnClass = true;            // register ClassName with the framework's window procedure
+  std::wstring ClassName;  // a native class to subclass, or the framework's own
+  bool OwnClass = true;    // register ClassName with the framework's window procedure
   UINT ClassStyle = CS_DBLCLKS;
   DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD ExStyle = 0;
@@ -234,8 +234,8 @@ class TWinControl : public TControl {
   HWND FHandle = nullptr;
   bool FOwnClass = true;
   std::vector<TControl*> FControls;
-  TControl* FMouseControl = nullptr;   // graphic child under the mouse
-  TControl* FCaptureControl = nullptr; // graphic child holding a mouse button
+  TControl* FMouseControl = nullptr;    // graphic child under the mouse
+  TControl* FCaptureControl = nullptr;  // graphic child holding a mouse button
   TSolidBrush FBrush;
 };
 

@@ -1,4 +1,5 @@
-// Modal message boxes, owned by the main window and centred on the screen.
+// Modal message boxes, owned by the application's main form and centred on
+// the screen.
 #pragma once
 
 #include <string>

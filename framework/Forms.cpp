@@ -56,6 +56,7 @@ void TCustomForm::BoundsChanged() {
 
 void TCustomForm::SetClientWidth(int width) {
   RECT frame{0, 0, width, 0};
+  // Without the minimise box and the extended styles: they change no frame size.
   AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, 0);
   SetWidth(frame.right - frame.left);
 }
@@ -85,8 +86,7 @@ void TCustomForm::SelectNext(TWinControl* current, bool forward) {
   if (order.empty()) return;
   auto found = std::find(order.begin(), order.end(), current);
   size_t index = found == order.end() ? 0 : static_cast<size_t>(found - order.begin());
-  if (found != order.end())
-    index = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
+  if (found != order.end()) index = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
   order[index]->SetFocus();
 }
 
@@ -114,12 +114,8 @@ void TCustomForm::Close() {
 
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_CLOSE:
-      Close();
-      return;
-    case WM_SETFOCUS:
-      FocusFirstControl();
-      return;
+    case WM_CLOSE: Close(); return;
+    case WM_SETFOCUS: FocusFirstControl(); return;
     case WM_SYSCOMMAND:
       // The low four bits of a window-menu command are the system's own.
       if (SystemCommand(static_cast<UINT>(message.WParam & 0xFFF0))) return;
@@ -130,9 +126,7 @@ void TCustomForm::WndProc(TMessage& message) {
     case CM_SHORTCUT:
       message.Result = IsShortCut(static_cast<WORD>(message.WParam), static_cast<TShiftState>(message.LParam));
       return;
-    case WM_DROPFILES:
-      DroppedFiles(reinterpret_cast<HDROP>(message.WParam));
-      return;
+    case WM_DROPFILES: DroppedFiles(reinterpret_cast<HDROP>(message.WParam)); return;
     case WM_SYSCOLORCHANGE: {
       std::function<void(TWinControl&)> notify = [&](TWinControl& parent) {
         for (int i = 0; i < parent.ControlCount(); ++i) {
@@ -143,8 +137,7 @@ void TCustomForm::WndProc(TMessage& message) {
       notify(*this);
       break;
     }
-    default:
-      break;
+    default: break;
   }
   TWinControl::WndProc(message);
 }
@@ -196,8 +189,8 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 void TScreen::ApplyCursor() const {
-  const LPCWSTR shape = FCursor == crHourGlass ? reinterpret_cast<LPCWSTR>(IDC_WAIT)
-                                               : reinterpret_cast<LPCWSTR>(IDC_ARROW);
+  const LPCWSTR shape =
+      FCursor == crHourGlass ? reinterpret_cast<LPCWSTR>(IDC_WAIT) : reinterpret_cast<LPCWSTR>(IDC_ARROW);
   ::SetCursor(LoadCursorW(nullptr, shape));
 }
 
@@ -254,6 +247,7 @@ std::string TApplication::TitleFromPath(const std::string& exePath) {
 std::string TApplication::Title() const { return TitleFromPath(ExeName()); }
 
 std::string TApplication::ErrorBoxText(const std::string& message) {
+  // Delphi's rule to the letter: a text ending in "?" gets a full stop too, one ending in "!" or ")" does not.
   if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
   return message;
 }

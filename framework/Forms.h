@@ -114,8 +114,8 @@ class TApplication {
   // The error box: application title, error icon, one OK button.
   void HandleException(const std::exception& error);
   static std::string ErrorBoxText(const std::string& message);
-  // Forgets the main form (it was destroyed) and clears the end request, as
-  // tests that build several forms in one process need.
+  // Forgets the main form (it was destroyed) and clears the end request, so
+  // that a later main form of the same process runs afresh.
   void Reset();
 
  private:

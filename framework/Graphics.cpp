@@ -14,15 +14,33 @@ COLORREF ColorToRGB(TColor color) {
 namespace {
 
 const std::pair<const char*, TColor> ColorNames[] = {
-    {"clBlack", clBlack},         {"clMaroon", clMaroon},         {"clGreen", clGreen},
-    {"clOlive", clOlive},         {"clNavy", clNavy},             {"clPurple", clPurple},
-    {"clTeal", clTeal},           {"clGray", clGray},             {"clSilver", clSilver},
-    {"clRed", clRed},             {"clLime", clLime},             {"clYellow", clYellow},
-    {"clBlue", clBlue},           {"clFuchsia", clFuchsia},       {"clAqua", clAqua},
-    {"clWhite", clWhite},         {"clWindow", clWindow},         {"clWindowText", clWindowText},
-    {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText}, {"clBtnFace", clBtnFace},
-    {"clBtnShadow", clBtnShadow}, {"clGrayText", clGrayText},     {"clBtnText", clBtnText},
-    {"clBtnHighlight", clBtnHighlight}, {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
+    {"clWindow", clWindow},
+    {"clWindowText", clWindowText},
+    {"clHighlight", clHighlight},
+    {"clHighlightText", clHighlightText},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText},
+    {"clBtnText", clBtnText},
+    {"clBtnHighlight", clBtnHighlight},
+    {"cl3DDkShadow", cl3DDkShadow},
+    {"cl3DLight", cl3DLight},
 };
 
 }  // namespace
@@ -132,13 +150,12 @@ PropertyTable::Setter CharsetSetter() {
 }  // namespace
 
 const PropertyTable& TFont::PublishedTable() {
-  static const PropertyTable table(&TPersistent::PublishedTable(),
-                                   {{"Name", Set(&TFont::SetName)},
-                                    {"Height", Set(&TFont::SetHeight)},
-                                    {"Size", Set(&TFont::SetSize)},
-                                    {"Style", Set(&TFont::SetStyle)},
-                                    {"Color", Set(&TFont::SetColor)},
-                                    {"Charset", CharsetSetter()}});
+  static const PropertyTable table(&TPersistent::PublishedTable(), {{"Name", Set(&TFont::SetName)},
+                                                                    {"Height", Set(&TFont::SetHeight)},
+                                                                    {"Size", Set(&TFont::SetSize)},
+                                                                    {"Style", Set(&TFont::SetStyle)},
+                                                                    {"Color", Set(&TFont::SetColor)},
+                                                                    {"Charset", CharsetSetter()}});
   return table;
 }
 
@@ -175,6 +192,7 @@ class TCanvas::TTools {
   TSelectObject FPenSelection, FBrushSelection, FFontSelection;
 };
 
+// Fills with the brush's colour even when its style is bsClear, as Delphi's canvas does.
 void TCanvas::FillRect(const RECT& rect) {
   const TGdiObject brush(CreateSolidBrush(ColorToRGB(FBrush.Color)));
   ::FillRect(FDC, &rect, static_cast<HBRUSH>(brush.Handle()));
@@ -214,9 +232,8 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
 }
 
 void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect) {
-  StretchBlt(FDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(),
-             sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
-             CopyMode);
+  StretchBlt(FDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(), sourceRect.left,
+             sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, CopyMode);
 }
 
 // ---- TBitmap

@@ -124,8 +124,7 @@ class LayoutParser {
         while (std::isdigit(static_cast<unsigned char>(Peek()))) ++FPos;
         if (start == FPos) Fail("expected a character code after '#'");
         const long code = std::atol(FText.substr(start, FPos - start).c_str());
-        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-          Fail("character code outside Unicode");
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) Fail("character code outside Unicode");
         text += Text::FromCodePoint(static_cast<char32_t>(code));
       } else {
         const size_t saved = FPos;
@@ -159,8 +158,10 @@ class LayoutParser {
       while (Peek() != ']') {
         value.items.push_back(Identifier());
         SkipBlanks();
-        if (Peek() == ',') ++FPos;
-        else if (Peek() != ']') Fail("expected ',' or ']'");
+        if (Peek() == ',')
+          ++FPos;
+        else if (Peek() != ']')
+          Fail("expected ',' or ']'");
         SkipBlanks();
       }
       ++FPos;
@@ -235,8 +236,7 @@ void SetProperty(TPersistent& object, const std::string& objectName, const Layou
   }
 }
 
-void ReadObject(const LayoutObject& node, TComponent& component, TComponent& root,
-                std::vector<TComponent*>& created) {
+void ReadObject(const LayoutObject& node, TComponent& component, TComponent& root, std::vector<TComponent*>& created) {
   for (const LayoutProperty& property : node.properties) SetProperty(component, node.name, property, root);
   for (const LayoutObject& childNode : node.children) {
     TComponent* child = ClassRegistry::Create(childNode.className, &root);

@@ -1,7 +1,7 @@
 // The stored window layout, in the text form format:
 //
 //   object Form1: TForm1
-//     Caption = 'Sounds'
+//     Caption = 'Example'
 //     Font.Style = [fsBold]
 //     object Label1: TLabel
 //       Caption = 'Termin'#233' / Done'

@@ -42,7 +42,9 @@ template <class E>
 struct EnumNames {};
 
 template <class E>
-concept NamedEnum = std::is_enum_v<E> && requires { EnumNames<E>::names; };
+concept NamedEnum = std::is_enum_v<E> && requires {
+  EnumNames<E>::names;
+};
 
 template <NamedEnum E>
 E EnumFromLayout(const LayoutValue& value) {
@@ -59,12 +61,18 @@ V FromLayout(const LayoutValue& value);
 
 template <class V>
 V ConvertLayout(const LayoutValue& value) {
-  if constexpr (std::is_same_v<V, bool>) return value.AsBoolean();
-  else if constexpr (std::is_same_v<V, std::string>) return value.AsString();
-  else if constexpr (std::is_floating_point_v<V>) return static_cast<V>(value.AsFloat());
-  else if constexpr (std::is_integral_v<V>) return static_cast<V>(value.AsInteger());
-  else if constexpr (NamedEnum<V>) return EnumFromLayout<V>(value);
-  else return FromLayout<V>(value);
+  if constexpr (std::is_same_v<V, bool>)
+    return value.AsBoolean();
+  else if constexpr (std::is_same_v<V, std::string>)
+    return value.AsString();
+  else if constexpr (std::is_floating_point_v<V>)
+    return static_cast<V>(value.AsFloat());
+  else if constexpr (std::is_integral_v<V>)
+    return static_cast<V>(value.AsInteger());
+  else if constexpr (NamedEnum<V>)
+    return EnumFromLayout<V>(value);
+  else
+    return FromLayout<V>(value);
 }
 
 class PropertyTable {
@@ -108,6 +116,6 @@ PropertyTable::SubObject Sub(S& (T::*getter)()) {
 
 // Declares in a class body the class's own table of published properties,
 // defined with the class, and the virtual that hands it to the layout reader.
-#define PUBLISHED_PROPERTIES                                                    \
+#define PUBLISHED_PROPERTIES                                                   \
   const PropertyTable& Published() const override { return PublishedTable(); } \
   static const PropertyTable& PublishedTable()

@@ -5,6 +5,7 @@
 
 // ---- TLabel
 
+// No OnClick, as the native static window a label once was sent none.
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { FClickOnRelease = false; }
 
 void TLabel::SetAutoSize(bool autoSize) {
@@ -107,10 +108,9 @@ void TEdit::FontChanged() {
 }
 
 const PropertyTable& TEdit::PublishedTable() {
-  static const PropertyTable table(&TWinControl::PublishedTable(),
-                                   {{"Text", Set(&TEdit::SetText)},
-                                    {"MaxLength", Set(&TEdit::SetMaxLength)},
-                                    {"AutoSize", Ignore()}});
+  static const PropertyTable table(
+      &TWinControl::PublishedTable(),
+      {{"Text", Set(&TEdit::SetText)}, {"MaxLength", Set(&TEdit::SetMaxLength)}, {"AutoSize", Ignore()}});
   return table;
 }
 

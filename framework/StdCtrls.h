@@ -6,8 +6,8 @@
 
 // A caption drawn by its parent, without a window of its own, measured and
 // drawn by the same call. With AutoSize it takes the size of its text. A
-// window per label would be most of the main window's windows, and making
-// them most of its start-up time.
+// window per label would be most of a form's windows, and creating them most
+// of its start-up time.
 class TLabel : public TGraphicControl {
  public:
   explicit TLabel(TComponent* owner);

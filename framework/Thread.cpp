@@ -132,8 +132,10 @@ void TThread::Synchronize(const std::function<void()>& method) {
   HandOver call{&method, CreateEventW(nullptr, TRUE, FALSE, nullptr), nullptr};
   {
     std::lock_guard<std::mutex> guard(queue.lock);
-    if (queue.closed || queue.epoch != FEpoch) call.dropped = true;
-    else queue.pending.push_back(&call);
+    if (queue.closed || queue.epoch != FEpoch)
+      call.dropped = true;
+    else
+      queue.pending.push_back(&call);
   }
   if (!call.dropped) {
     PostMessageW(queue.window, WM_SYNCHRONIZE, 0, 0);

@@ -10,10 +10,9 @@
 
 namespace klangor::test {
 
-inline COLORREF pixelOf(TBitmap& bitmap, int x, int y)
-{
-    const uint8_t* pixel = bitmap.ScanLine(y) + 3 * x;
-    return RGB(pixel[2], pixel[1], pixel[0]);
+inline COLORREF pixelOf(TBitmap& bitmap, int x, int y) {
+  const uint8_t* pixel = bitmap.ScanLine(y) + 3 * x;
+  return RGB(pixel[2], pixel[1], pixel[0]);
 }
 
 }  // namespace klangor::test
