@@ -42,8 +42,6 @@ const PropertyTable& TComponent::PublishedTable() {
   return table;
 }
 
-const PropertyTable& TComponent::Published() const { return PublishedTable(); }
-
 const std::string& TStringList::Strings(int index) const {
   if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + IntToStr(index) + ")");
   return FLines[static_cast<size_t>(index)];

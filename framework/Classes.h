@@ -2,9 +2,11 @@
 // components that own other components and release them with themselves.
 #pragma once
 
+#include <any>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Published.h"
@@ -25,10 +27,19 @@ void Raise(const Event& event, Args&&... args) {
   if (event) event(std::forward<Args>(args)...);
 }
 
+// Stores a property's new value; true when it differs from the value held,
+// so that a setter announces a change only when there is one.
+template <class T, class V>
+bool AssignIfChanged(T& field, V&& value) {
+  if (field == value) return false;
+  field = std::forward<V>(value);
+  return true;
+}
+
 class TPersistent : public TObject {
  public:
   // The published properties of the object's class, by which a stored layout
-  // sets them.
+  // sets them. Every class below declares its own with PUBLISHED_PROPERTIES.
   virtual const PropertyTable& Published() const;
   static const PropertyTable& PublishedTable();
 };
@@ -50,8 +61,15 @@ class TComponent : public TPersistent {
   // Called once the stored layout has set every property of the component.
   virtual void Loaded() {}
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  // What the layout reader asks a component, as it knows no other classes:
+  // the component that the objects stored inside this one are placed in,
+  // placing this one in the component read around it, and the handler this
+  // component publishes under a name (nothing when it has none).
+  virtual TComponent* GetChildParent() { return this; }
+  virtual void SetParentComponent(TComponent* /*parent*/) {}
+  virtual std::any FindMethod(const std::string& /*name*/) const { return {}; }
+
+  PUBLISHED_PROPERTIES;
 
  private:
   void Insert(TComponent* component);
@@ -62,8 +80,21 @@ class TComponent : public TPersistent {
   std::vector<TComponent*> FComponents;
 };
 
-// A list of texts, the lines of which a folder listing yields and a check list
-// shows.
+// An event property: the value names a handler that the root component of
+// the layout being read publishes (FindMethod).
+template <class T, class Handler>
+PropertyTable::Setter Event(void (T::*setter)(Handler)) {
+  return [setter](TPersistent& object, const LayoutValue& value) {
+    using Method = std::decay_t<Handler>;
+    if (value.kind != LayoutValue::Kind::Identifier || !value.root) value.Fail("a method name");
+    const std::any found = value.root->FindMethod(value.text);
+    const Method* method = std::any_cast<Method>(&found);
+    if (!method) value.Fail("a method of the right kind");
+    (static_cast<T&>(object).*setter)(*method);
+  };
+}
+
+// A list of texts in the order they were added.
 class TStringList {
  public:
   int Count() const { return static_cast<int>(FLines.size()); }

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "framework/Forms.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
 
@@ -24,12 +23,34 @@ std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
 }
 constexpr UINT_PTR SubclassId = 1;
 
+TApplicationHook Hook;
+
+// The control whose window CreateWindowExW is making on this thread. Messages
+// about that window arrive before the call has returned its handle: its own
+// first ones, and the parent's WM_MEASUREITEM for an owner-drawn list.
+thread_local TWinControl* CreationControl = nullptr;
+
+class TCreation {
+ public:
+  explicit TCreation(TWinControl* control) : FOuter(CreationControl) { CreationControl = control; }
+  ~TCreation() { CreationControl = FOuter; }
+  TCreation(const TCreation&) = delete;
+  TCreation& operator=(const TCreation&) = delete;
+
+ private:
+  TWinControl* FOuter;
+};
+
 bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
 
 TMouseButton ButtonOf(UINT msg) {
   switch (msg) {
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return mbRight;
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return mbMiddle;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return mbMiddle;
     default: return mbLeft;
   }
 }
@@ -58,6 +79,8 @@ void RegisterFrameworkClass(const std::wstring& name, UINT style) {
 
 }  // namespace
 
+void InstallApplicationHook(const TApplicationHook& hook) { Hook = hook; }
+
 TShiftState KeyboardShiftState() {
   TShiftState shift = 0;
   if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
@@ -77,11 +100,11 @@ static TShiftState MouseShiftState(WPARAM keys) {
 // ---- window procedures: the only places where messages enter the objects
 
 LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    static_cast<TWinControl*>(create->lpCreateParams)->Attach(window);
-  }
   TWinControl* control = TWinControl::FromHandle(window);
+  if (!control && CreationControl && !CreationControl->FHandle) {
+    control = CreationControl;
+    control->Attach(window);
+  }
   if (!control) return DefWindowProcW(window, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam};
   control->Dispatch(message);
@@ -122,10 +145,8 @@ void TControl::SetParent(TWinControl* parent) {
   }
 }
 
-TCustomForm* TControl::ParentForm() const {
-  const TControl* control = this;
-  while (control->FParent) control = control->FParent;
-  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+void TControl::SetParentComponent(TComponent* parent) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(parent)) SetParent(windowed);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -140,15 +161,11 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::SetVisible(bool visible) {
-  if (visible == FVisible) return;
-  FVisible = visible;
-  VisibleChanged();
+  if (AssignIfChanged(FVisible, visible)) VisibleChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {
-  if (enabled == FEnabled) return;
-  FEnabled = enabled;
-  EnabledChanged();
+  if (AssignIfChanged(FEnabled, enabled)) EnabledChanged();
 }
 
 void TControl::SetParentFont(bool parentFont) {
@@ -163,9 +180,7 @@ void TControl::ParentFontChanged() {
 }
 
 void TControl::SetColor(TColor color) {
-  if (color == FColor) return;
-  FColor = color;
-  ColorChanged();
+  if (AssignIfChanged(FColor, color)) ColorChanged();
 }
 
 void TControl::SetCaption(const std::string& caption) {
@@ -207,8 +222,10 @@ void TControl::WndProc(TMessage& message) {
   if (IsButtonDown(message.Msg) || IsButtonUp(message.Msg)) {
     const int x = GET_X_LPARAM(message.LParam), y = GET_Y_LPARAM(message.LParam);
     const TShiftState shift = MouseShiftState(message.WParam);
-    if (IsButtonDown(message.Msg)) MouseDown(ButtonOf(message.Msg), shift, x, y);
-    else MouseUp(ButtonOf(message.Msg), shift, x, y);
+    if (IsButtonDown(message.Msg))
+      MouseDown(ButtonOf(message.Msg), shift, x, y);
+    else
+      MouseUp(ButtonOf(message.Msg), shift, x, y);
     ReleaseClick(message.Msg, x, y);
   }
   DefaultHandler(message);
@@ -232,16 +249,11 @@ const PropertyTable& TControl::PublishedTable() {
   return table;
 }
 
-const PropertyTable& TControl::Published() const { return PublishedTable(); }
-
 // ---- TWinControl
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) { SetTabStop(true); }
 
-TWinControl::~TWinControl() {
-  DestroyHandle();
-  if (FBrush) DeleteObject(FBrush);
-}
+TWinControl::~TWinControl() { DestroyHandle(); }
 
 TWinControl* TWinControl::FromHandle(HWND window) {
   const auto found = ControlsByWindow().find(window);
@@ -251,6 +263,7 @@ TWinControl* TWinControl::FromHandle(HWND window) {
 HWND TWinControl::Handle() {
   if (!FHandle) {
     const bool parentReady = Parent() ? Parent()->Handle() != nullptr : true;
+    // Checked again: creating the parent's window creates its children's, this one's included.
     if (parentReady && !FHandle) CreateWnd();
   }
   return FHandle;
@@ -282,9 +295,13 @@ void TWinControl::CreateWnd() {
   static int nextId = 100;
   const HMENU id = params.Style & WS_CHILD ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)) : nullptr;
   const std::wstring caption = Text::ToWide(Caption());
-  HWND window = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style, params.X,
-                                params.Y, params.Width, params.Height, params.Parent, id, GetModuleHandleW(nullptr),
-                                this);
+  HWND window = nullptr;
+  {
+    const TCreation creation(this);
+    window =
+        CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption.c_str(), params.Style, params.X, params.Y,
+                        params.Width, params.Height, params.Parent, id, GetModuleHandleW(nullptr), nullptr);
+  }
   if (!window) throw Exception("Error creating window " + Name());
   if (!FOwnClass) {
     Attach(window);
@@ -328,7 +345,7 @@ void TWinControl::Dispatch(TMessage& message) {
   try {
     WndProc(message);
   } catch (const std::exception& error) {
-    Application.HandleException(error);
+    if (Hook.ShowError) Hook.ShowError(error);
   }
 }
 
@@ -384,15 +401,11 @@ void TWinControl::EnabledChanged() {
   if (FHandle) EnableWindow(FHandle, Enabled());
 }
 
-void TWinControl::ColorChanged() {
-  if (FBrush) DeleteObject(FBrush);
-  FBrush = nullptr;
-  Invalidate();
-}
-
-HBRUSH TWinControl::BackgroundBrush() {
-  if (!FBrush) FBrush = CreateSolidBrush(ColorToRGB(Color()));
-  return FBrush;
+LRESULT TWinControl::ColorAnswer(WPARAM dc, TColor background) {
+  const HDC context = reinterpret_cast<HDC>(dc);
+  SetTextColor(context, ColorToRGB(Font().Color()));
+  SetBkColor(context, ColorToRGB(background));
+  return reinterpret_cast<LRESULT>(FBrush.Handle(background));
 }
 
 void TWinControl::KeyDown(WORD& key, TShiftState shift) { Raise(OnKeyDown, this, key, shift); }
@@ -412,17 +425,14 @@ bool TWinControl::ReflectToChild(TMessage& message) {
   switch (message.Msg) {
     case WM_DRAWITEM: childWindow = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem; break;
     case WM_MEASUREITEM: {
+      // An owner-drawn child asks for its item height while CreateWindowExW
+      // is making it, before its handle is known.
+      if (CreationControl && CreationControl->Parent() == this) {
+        message.Result = CreationControl->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+        return true;
+      }
       const UINT id = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)->CtlID;
       childWindow = FHandle ? GetDlgItem(FHandle, static_cast<int>(id)) : nullptr;
-      if (!childWindow) {
-        // The list box asks for its item height while it is being created,
-        // before it is attached: the one child still without a window is it.
-        for (TControl* child : FControls)
-          if (auto* windowed = dynamic_cast<TWinControl*>(child); windowed && !windowed->FHandle) {
-            message.Result = windowed->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
-            return true;
-          }
-      }
       break;
     }
     case WM_NOTIFY: childWindow = reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom; break;
@@ -489,6 +499,7 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
+      // A command without a control window (menu, accelerator) stays with this window.
       if ((message.Msg != WM_COMMAND || message.LParam) && ReflectToChild(message)) return;
       break;
     case WM_ERASEBKGND:
@@ -502,16 +513,13 @@ void TWinControl::WndProc(TMessage& message) {
       break;
     case WM_PAINT:
       if (FOwnClass) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(FHandle, &paint);
-        PaintControls(dc);
-        EndPaint(FHandle, &paint);
+        const TPaintDC paint(FHandle);
+        PaintControls(paint.Handle());
         return;
       }
       break;
     case WM_SETCURSOR:
-      if (Screen.Cursor() != crDefault) {
-        Screen.ApplyCursor();
+      if (Hook.ShowBusyCursor && Hook.ShowBusyCursor()) {
         message.Result = TRUE;
         return;
       }
@@ -523,14 +531,14 @@ void TWinControl::WndProc(TMessage& message) {
       if (key == 0) return;
       break;
     }
-    case WM_SETFOCUS:
-      if (TCustomForm* form = ParentForm(); form && form != this) form->FocusChanged(this);
+    case WM_SETFOCUS: {
+      TWinControl* top = this;
+      while (top->Parent()) top = top->Parent();
+      if (top != this) top->ControlFocused(this);
       break;
-    case WM_MOUSELEAVE:
-      TrackMouse(message);
-      return;
-    default:
-      break;
+    }
+    case WM_MOUSELEAVE: TrackMouse(message); return;
+    default: break;
   }
   if (IsMouseMessage(message.Msg)) {
     TrackMouse(message);
@@ -554,22 +562,18 @@ const PropertyTable& TWinControl::PublishedTable() {
   return table;
 }
 
-const PropertyTable& TWinControl::Published() const { return PublishedTable(); }
-
 // ---- TGraphicControl
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) { FClickOnRelease = true; }
 
 void TGraphicControl::PaintOn(HDC parentDC) {
-  const int saved = SaveDC(parentDC);
+  const TSavedDC saved(parentDC);
   IntersectClipRect(parentDC, Left(), Top(), Left() + Width(), Top() + Height());
   POINT origin{};
   GetViewportOrgEx(parentDC, &origin);
   SetViewportOrgEx(parentDC, origin.x + Left(), origin.y + Top(), nullptr);
-  FCanvas.SetHandle(parentDC);
+  const TCanvasBinding binding(FCanvas, parentDC);
   Paint();
-  FCanvas.SetHandle(nullptr);
-  RestoreDC(parentDC, saved);
 }
 
 void TGraphicControl::SetBounds(int left, int top, int width, int height) {
@@ -582,10 +586,8 @@ void TGraphicControl::SetBounds(int left, int top, int width, int height) {
 void TGraphicControl::Repaint() {
   if (!Visible() || !Parent() || !Parent()->HandleAllocated()) return;
   if (Opaque) {
-    HWND parent = Parent()->Handle();
-    HDC dc = GetDC(parent);
-    PaintOn(dc);
-    ReleaseDC(parent, dc);
+    const TWindowDC dc(Parent()->Handle());
+    PaintOn(dc.Handle());
     return;
   }
   Invalidate();
@@ -610,13 +612,12 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) { FClickO
 
 void TCustomControl::WndProc(TMessage& message) {
   if (message.Msg == WM_PAINT) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    FCanvas.SetHandle(dc);
-    Paint();
-    FCanvas.SetHandle(nullptr);
-    PaintControls(dc);
-    EndPaint(Handle(), &paint);
+    const TPaintDC paint(Handle());
+    {
+      const TCanvasBinding binding(FCanvas, paint.Handle());
+      Paint();
+    }
+    PaintControls(paint.Handle());
     return;
   }
   if (message.Msg == WM_LBUTTONDOWN) SetCapture(Handle());

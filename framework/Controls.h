@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,8 +42,18 @@ enum TMouseButton { mbLeft, mbRight, mbMiddle };
 using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
+// What the controls need of the application they run in, which installs
+// it: the error box for an exception that escaped a message handler, and the
+// cursor shown over every window while the program is busy (true when there
+// is one). Without a hook such an error is dropped, as it must not unwind
+// through Windows' frames, and every window keeps its own cursor.
+struct TApplicationHook {
+  void (*ShowError)(const std::exception& error) = nullptr;
+  bool (*ShowBusyCursor)() = nullptr;
+};
+void InstallApplicationHook(const TApplicationHook& hook);
+
 class TWinControl;
-class TCustomForm;
 
 class TControl : public TComponent {
  public:
@@ -51,7 +62,8 @@ class TControl : public TComponent {
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
-  TCustomForm* ParentForm() const;
+  // A control stored inside a windowed control of a layout goes into it.
+  void SetParentComponent(TComponent* parent) override;
 
   int Left() const { return FLeft; }
   int Top() const { return FTop; }
@@ -95,8 +107,7 @@ class TControl : public TComponent {
   virtual void Invalidate() = 0;
   virtual void Repaint() = 0;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   virtual void WndProc(TMessage& message);
@@ -139,8 +150,8 @@ class TControl : public TComponent {
 
 // Parameters of the native window that a windowed control creates.
 struct TCreateParams {
-  std::wstring ClassName;          // a native class to subclass, or the framework's own
-  bool OwnClass = true;            // register ClassName with the framework's window procedure
+  std::wstring ClassName;  // a native class to subclass, or the framework's own
+  bool OwnClass = true;    // register ClassName with the framework's window procedure
   UINT ClassStyle = CS_DBLCLKS;
   DWORD Style = WS_CHILD | WS_CLIPSIBLINGS;
   DWORD ExStyle = 0;
@@ -160,6 +171,8 @@ class TWinControl : public TControl {
 
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int index) const { return FControls.at(static_cast<size_t>(index)); }
+  // The child controls in the order Tab moves the focus through them.
+  std::vector<TControl*> TabList() const;
 
   void SetBounds(int left, int top, int width, int height) override;
   void Invalidate() override;
@@ -169,7 +182,7 @@ class TWinControl : public TControl {
   bool CanFocus() const;
 
   // A brush of the control's colour, for its own and its children's backgrounds.
-  HBRUSH BackgroundBrush();
+  HBRUSH BackgroundBrush() { return FBrush.Handle(Color()); }
 
   // The control that owns a window of this framework, or null.
   static TWinControl* FromHandle(HWND window);
@@ -177,8 +190,7 @@ class TWinControl : public TControl {
   TKeyEvent OnKeyDown;
   void SetOnKeyDown(TKeyEvent handler) { OnKeyDown = std::move(handler); }
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   virtual void CreateParams(TCreateParams& params);
@@ -189,20 +201,23 @@ class TWinControl : public TControl {
   void WndProc(TMessage& message) override;
   void DefaultHandler(TMessage& message) override;
   virtual void KeyDown(WORD& key, TShiftState shift);
+  // The keyboard focus went to a control inside this top-level one (a form
+  // remembers it as its active control).
+  virtual void ControlFocused(TWinControl* /*control*/) {}
+  // The answer to a native control's question for its colours (WM_CTLCOLOR*):
+  // the text in its font's colour on the background colour, which a brush of
+  // that colour also paints around the text.
+  LRESULT ColorAnswer(WPARAM dc, TColor background);
   // Paints the non-windowed children over the window's own drawing.
   void PaintControls(HDC dc);
-  // The child controls in the order Tab moves the focus through them.
-  std::vector<TControl*> TabList() const;
 
   void FontChanged() override;
   void CaptionChanged() override;
   void VisibleChanged() override;
   void EnabledChanged() override;
-  void ColorChanged() override;
 
  private:
   friend class TControl;
-  friend class TCustomForm;
   friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT CALLBACK FrameworkSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
@@ -216,13 +231,12 @@ class TWinControl : public TControl {
   void RouteMouseToGraphicChild(TMessage& message);
   void TrackMouse(TMessage& message);
 
-
   HWND FHandle = nullptr;
   bool FOwnClass = true;
   std::vector<TControl*> FControls;
-  TControl* FMouseControl = nullptr;   // graphic child under the mouse
-  TControl* FCaptureControl = nullptr; // graphic child holding a mouse button
-  HBRUSH FBrush = nullptr;
+  TControl* FMouseControl = nullptr;    // graphic child under the mouse
+  TControl* FCaptureControl = nullptr;  // graphic child holding a mouse button
+  TSolidBrush FBrush;
 };
 
 // A control without a window: its parent paints it and routes the mouse to it.

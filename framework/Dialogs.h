@@ -1,10 +1,10 @@
-// Modal message boxes, owned by the main window and centred on the screen.
+// Modal message boxes, owned by the application's main form and centred on
+// the screen.
 #pragma once
 
 #include <string>
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
-enum TMsgDlgBtn { mbYes, mbNo, mbOK };
 enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrYes = 6, mrNo = 7 };
 
 // A box without icon, with the application title (or the caption given) as

@@ -36,7 +36,7 @@ void TCustomForm::InitializeFromLayout(const std::string& resourceName) {
 
 void TCustomForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
-  params.ClassName = L"Klangor.Form";
+  params.ClassName = L"TForm";
   params.ClassStyle = CS_DBLCLKS;
   params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
@@ -56,6 +56,7 @@ void TCustomForm::BoundsChanged() {
 
 void TCustomForm::SetClientWidth(int width) {
   RECT frame{0, 0, width, 0};
+  // Without the minimise box and the extended styles: they change no frame size.
   AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, 0);
   SetWidth(frame.right - frame.left);
 }
@@ -64,11 +65,6 @@ void TCustomForm::SetClientHeight(int height) {
   RECT frame{0, 0, 0, height};
   AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, 0);
   SetHeight(frame.bottom - frame.top);
-}
-
-void TCustomForm::SetActiveControl(TWinControl* control) {
-  FActiveControl = control;
-  if (control && HandleAllocated() && Visible()) control->SetFocus();
 }
 
 std::vector<TWinControl*> TCustomForm::FocusOrder() const {
@@ -90,8 +86,7 @@ void TCustomForm::SelectNext(TWinControl* current, bool forward) {
   if (order.empty()) return;
   auto found = std::find(order.begin(), order.end(), current);
   size_t index = found == order.end() ? 0 : static_cast<size_t>(found - order.begin());
-  if (found != order.end())
-    index = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
+  if (found != order.end()) index = forward ? (index + 1) % order.size() : (index + order.size() - 1) % order.size();
   order[index]->SetFocus();
 }
 
@@ -119,12 +114,8 @@ void TCustomForm::Close() {
 
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_CLOSE:
-      Close();
-      return;
-    case WM_SETFOCUS:
-      FocusFirstControl();
-      return;
+    case WM_CLOSE: Close(); return;
+    case WM_SETFOCUS: FocusFirstControl(); return;
     case WM_SYSCOMMAND:
       // The low four bits of a window-menu command are the system's own.
       if (SystemCommand(static_cast<UINT>(message.WParam & 0xFFF0))) return;
@@ -135,9 +126,7 @@ void TCustomForm::WndProc(TMessage& message) {
     case CM_SHORTCUT:
       message.Result = IsShortCut(static_cast<WORD>(message.WParam), static_cast<TShiftState>(message.LParam));
       return;
-    case WM_DROPFILES:
-      DroppedFiles(reinterpret_cast<HDROP>(message.WParam));
-      return;
+    case WM_DROPFILES: DroppedFiles(reinterpret_cast<HDROP>(message.WParam)); return;
     case WM_SYSCOLORCHANGE: {
       std::function<void(TWinControl&)> notify = [&](TWinControl& parent) {
         for (int i = 0; i < parent.ControlCount(); ++i) {
@@ -148,8 +137,7 @@ void TCustomForm::WndProc(TMessage& message) {
       notify(*this);
       break;
     }
-    default:
-      break;
+    default: break;
   }
   TWinControl::WndProc(message);
 }
@@ -171,15 +159,16 @@ std::any TCustomForm::FindMethod(const std::string& name) const {
   return found == FMethods.end() ? std::any() : found->second;
 }
 
-template <>
-struct EnumNames<TPosition> {
-  static constexpr std::array names{"poDesigned", "poScreenCenter"};
-};
+TCustomForm* GetParentForm(TControl& control) {
+  TControl* top = &control;
+  while (top->Parent()) top = top->Parent();
+  return dynamic_cast<TCustomForm*>(top);
+}
 
 template <>
-TPosition FromLayout<TPosition>(const LayoutValue& value) {
-  return EnumFromLayout<TPosition>(value);
-}
+struct EnumNames<TPosition> {
+  static constexpr auto names() { return std::array{"poDesigned", "poScreenCenter"}; }
+};
 
 const PropertyTable& TCustomForm::PublishedTable() {
   static const PropertyTable table(&TWinControl::PublishedTable(),
@@ -192,8 +181,6 @@ const PropertyTable& TCustomForm::PublishedTable() {
   return table;
 }
 
-const PropertyTable& TCustomForm::Published() const { return PublishedTable(); }
-
 // ---- TScreen
 
 void TScreen::SetCursor(TCursor cursor) {
@@ -202,12 +189,21 @@ void TScreen::SetCursor(TCursor cursor) {
 }
 
 void TScreen::ApplyCursor() const {
-  const LPCWSTR shape = FCursor == crHourGlass ? reinterpret_cast<LPCWSTR>(IDC_WAIT)
-                                               : reinterpret_cast<LPCWSTR>(IDC_ARROW);
+  const LPCWSTR shape =
+      FCursor == crHourGlass ? reinterpret_cast<LPCWSTR>(IDC_WAIT) : reinterpret_cast<LPCWSTR>(IDC_ARROW);
   ::SetCursor(LoadCursorW(nullptr, shape));
 }
 
 // ---- TApplication
+
+TApplication::TApplication() {
+  InstallApplicationHook({[](const std::exception& error) { Application.HandleException(error); },
+                          [] {
+                            if (Screen.Cursor() == crDefault) return false;
+                            Screen.ApplyCursor();
+                            return true;
+                          }});
+}
 
 void TApplication::Initialize() { TThread::InitializeSynchronize(); }
 
@@ -251,6 +247,7 @@ std::string TApplication::TitleFromPath(const std::string& exePath) {
 std::string TApplication::Title() const { return TitleFromPath(ExeName()); }
 
 std::string TApplication::ErrorBoxText(const std::string& message) {
+  // Delphi's rule to the letter: a text ending in "?" gets a full stop too, one ending in "!" or ")" does not.
   if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
   return message;
 }
@@ -266,7 +263,7 @@ bool TApplication::HandleTabKey(const MSG& msg) {
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   TWinControl* control = TWinControl::FromHandle(msg.hwnd);
   if (!control || (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB)) return false;
-  TCustomForm* form = control->ParentForm();
+  TCustomForm* form = GetParentForm(*control);
   if (!form) return false;
   form->SelectNext(control, GetKeyState(VK_SHIFT) >= 0);
   return true;
@@ -278,7 +275,7 @@ bool TApplication::HandleTabKey(const MSG& msg) {
 bool TApplication::HandleShortCut(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
   TWinControl* control = TWinControl::FromHandle(msg.hwnd);
-  TCustomForm* form = control ? control->ParentForm() : nullptr;
+  TCustomForm* form = control ? GetParentForm(*control) : nullptr;
   return form && form->HandleAllocated() &&
          SendMessageW(form->Handle(), CM_SHORTCUT, msg.wParam, static_cast<LPARAM>(KeyboardShiftState())) != 0;
 }
@@ -306,7 +303,7 @@ void TApplication::Run() {
   MSG msg;
   while (!FTerminated && GetMessageW(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
   FTerminated = true;
-  // A download thread may still want to hand over its result: it must not
+  // A worker thread may still want to hand over its result: it must not
   // reach the form that is about to be destroyed.
   TThread::DropPendingSynchronize();
 }

@@ -10,7 +10,7 @@
 
 enum TPosition { poDesigned, poScreenCenter };
 
-class TCustomForm : public TWinControl, public MethodResolver {
+class TCustomForm : public TWinControl {
  public:
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;
@@ -18,8 +18,6 @@ class TCustomForm : public TWinControl, public MethodResolver {
   void SetPosition(TPosition position) { FPosition = position; }
   void SetClientWidth(int width);
   void SetClientHeight(int height);
-  TWinControl* ActiveControl() const { return FActiveControl; }
-  void SetActiveControl(TWinControl* control);
   // Moves the focus to the next (or previous) control in Tab order.
   void SelectNext(TWinControl* current, bool forward);
   void Show();
@@ -32,10 +30,11 @@ class TCustomForm : public TWinControl, public MethodResolver {
   TNotifyEvent OnCreate;
   void SetOnCreate(TNotifyEvent handler) { OnCreate = std::move(handler); }
 
+  // The handlers the form publishes, by which its layout's event properties
+  // name them.
   std::any FindMethod(const std::string& name) const override;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   // Builds the form from the layout resource of this name, then creates its
@@ -48,6 +47,7 @@ class TCustomForm : public TWinControl, public MethodResolver {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   void BoundsChanged() override;
+  void ControlFocused(TWinControl* control) override { FActiveControl = control; }
   // The window menu (the icon at the top left, Alt+Space): a command chosen
   // in it, true when the form carried it out, and the menu about to open.
   virtual bool SystemCommand(UINT) { return false; }
@@ -56,12 +56,9 @@ class TCustomForm : public TWinControl, public MethodResolver {
   virtual void DropFiles(const std::vector<std::string>& /*names*/) {}
 
  private:
-  friend class TWinControl;
-  void FocusChanged(TWinControl* control) { FActiveControl = control; }
   void FocusFirstControl();
   std::vector<TWinControl*> FocusOrder() const;
   void DroppedFiles(HDROP drop);
-  void CenterOnScreen();
 
   TPosition FPosition = poDesigned;
   TWinControl* FActiveControl = nullptr;
@@ -69,6 +66,9 @@ class TCustomForm : public TWinControl, public MethodResolver {
 };
 
 using TForm = TCustomForm;
+
+// The form a control stands in, or null.
+TCustomForm* GetParentForm(TControl& control);
 
 enum TCursor { crDefault, crHourGlass };
 
@@ -84,16 +84,19 @@ class TScreen {
   TCursor FCursor = crDefault;
 };
 
+// The program: its message loop and its error box. It installs the hook
+// through which the controls reach its error box and the screen's cursor.
 class TApplication {
  public:
+  TApplication();
   void Initialize();
-  // The executable's name without folder and extension, capitalised as
-  // Klangor: the first letter kept, every later letter in lower case.
+  // The executable's name without folder and extension, capitalised as a
+  // name: the first letter kept, every later letter in lower case.
   std::string Title() const;
   static std::string TitleFromPath(const std::string& exePath);
   std::string ExeName() const;
   // What follows the program's name on its command line, blanks around it
-  // removed: "Klangor.exe  D:\Jeux\RBR " gives "D:\Jeux\RBR".
+  // removed: "Program.exe  D:\Jeux\Dossier " gives "D:\Jeux\Dossier".
   std::string CommandLineTail() const;
   static std::string CommandLineTail(const std::wstring& commandLine);
 
@@ -111,8 +114,8 @@ class TApplication {
   // The error box: application title, error icon, one OK button.
   void HandleException(const std::exception& error);
   static std::string ErrorBoxText(const std::string& message);
-  // Forgets the main form (it was destroyed) and clears the end request, as
-  // tests that build several forms in one process need.
+  // Forgets the main form (it was destroyed) and clears the end request, so
+  // that a later main form of the same process runs afresh.
   void Reset();
 
  private:

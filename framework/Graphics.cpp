@@ -14,15 +14,33 @@ COLORREF ColorToRGB(TColor color) {
 namespace {
 
 const std::pair<const char*, TColor> ColorNames[] = {
-    {"clBlack", clBlack},         {"clMaroon", clMaroon},         {"clGreen", clGreen},
-    {"clOlive", clOlive},         {"clNavy", clNavy},             {"clPurple", clPurple},
-    {"clTeal", clTeal},           {"clGray", clGray},             {"clSilver", clSilver},
-    {"clRed", clRed},             {"clLime", clLime},             {"clYellow", clYellow},
-    {"clBlue", clBlue},           {"clFuchsia", clFuchsia},       {"clAqua", clAqua},
-    {"clWhite", clWhite},         {"clWindow", clWindow},         {"clWindowText", clWindowText},
-    {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText}, {"clBtnFace", clBtnFace},
-    {"clBtnShadow", clBtnShadow}, {"clGrayText", clGrayText},     {"clBtnText", clBtnText},
-    {"clBtnHighlight", clBtnHighlight}, {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
+    {"clWindow", clWindow},
+    {"clWindowText", clWindowText},
+    {"clHighlight", clHighlight},
+    {"clHighlightText", clHighlightText},
+    {"clBtnFace", clBtnFace},
+    {"clBtnShadow", clBtnShadow},
+    {"clGrayText", clGrayText},
+    {"clBtnText", clBtnText},
+    {"clBtnHighlight", clBtnHighlight},
+    {"cl3DDkShadow", cl3DDkShadow},
+    {"cl3DLight", cl3DLight},
 };
 
 }  // namespace
@@ -35,71 +53,33 @@ TColor FromLayout<TColor>(const LayoutValue& value) {
   value.Fail("a colour");
 }
 
-TFontStyles::TFontStyles(std::initializer_list<TFontStyle> styles) {
-  for (TFontStyle style : styles) Include(style);
-}
-
-template <>
-TFontStyles FromLayout<TFontStyles>(const LayoutValue& value) {
-  if (value.kind != LayoutValue::Kind::Set) value.Fail("a set of font styles");
-  static const char* const names[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-  TFontStyles styles;
-  for (const std::string& item : value.items) {
-    int found = -1;
-    for (int i = 0; i < 4; ++i)
-      if (item == names[i]) found = i;
-    if (found < 0) value.Fail("a font style");
-    styles.Include(static_cast<TFontStyle>(found));
-  }
-  return styles;
-}
-
 // ---- TFont
 
-TFont::TFont() = default;
-
-TFont::~TFont() {
-  if (FHandle) DeleteObject(FHandle);
-}
-
 void TFont::Changed() {
-  if (FHandle) DeleteObject(FHandle);
-  FHandle = nullptr;
+  FHandle.Reset();
   if (OnChange) OnChange();
 }
 
 void TFont::SetName(const std::string& name) {
-  if (name == FName) return;
-  FName = name;
-  Changed();
+  if (AssignIfChanged(FName, name)) Changed();
 }
 
 void TFont::SetHeight(int height) {
-  if (height == FHeight) return;
-  FHeight = height;
-  Changed();
+  if (AssignIfChanged(FHeight, height)) Changed();
 }
-
-int TFont::Size() const { return -MulDiv(FHeight, 72, PixelsPerInch); }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
 
 void TFont::SetStyle(TFontStyles style) {
-  if (style == FStyle) return;
-  FStyle = style;
-  Changed();
+  if (AssignIfChanged(FStyle, style)) Changed();
 }
 
 void TFont::SetColor(TColor color) {
-  if (color == FColor) return;
-  FColor = color;
-  Changed();
+  if (AssignIfChanged(FColor, color)) Changed();
 }
 
 void TFont::SetCharset(int charset) {
-  if (charset == FCharset) return;
-  FCharset = charset;
-  Changed();
+  if (AssignIfChanged(FCharset, charset)) Changed();
 }
 
 void TFont::Assign(const TFont& source) {
@@ -126,11 +106,11 @@ LOGFONTW TFont::LogFont() const {
 }
 
 HFONT TFont::Handle() {
-  if (!FHandle) {
+  if (!FHandle.Handle()) {
     const LOGFONTW font = LogFont();
-    FHandle = CreateFontIndirectW(&font);
+    FHandle.Reset(CreateFontIndirectW(&font));
   }
-  return FHandle;
+  return static_cast<HFONT>(FHandle.Handle());
 }
 
 namespace {
@@ -151,98 +131,80 @@ PropertyTable::Setter CharsetSetter() {
 }  // namespace
 
 const PropertyTable& TFont::PublishedTable() {
-  static const PropertyTable table(&TPersistent::PublishedTable(),
-                                   {{"Name", Set(&TFont::SetName)},
-                                    {"Height", Set(&TFont::SetHeight)},
-                                    {"Size", Set(&TFont::SetSize)},
-                                    {"Style", Set(&TFont::SetStyle)},
-                                    {"Color", Set(&TFont::SetColor)},
-                                    {"Charset", CharsetSetter()}});
+  static const PropertyTable table(&TPersistent::PublishedTable(), {{"Name", Set(&TFont::SetName)},
+                                                                    {"Height", Set(&TFont::SetHeight)},
+                                                                    {"Size", Set(&TFont::SetSize)},
+                                                                    {"Style", Set(&TFont::SetStyle)},
+                                                                    {"Color", Set(&TFont::SetColor)},
+                                                                    {"Charset", CharsetSetter()}});
   return table;
 }
 
-const PropertyTable& TFont::Published() const { return PublishedTable(); }
+// ---- TSolidBrush
+
+HBRUSH TSolidBrush::Handle(TColor color) {
+  const COLORREF rgb = ColorToRGB(color);
+  if (!FBrush.Handle() || rgb != FColor) {
+    FBrush.Reset(CreateSolidBrush(rgb));
+    FColor = rgb;
+  }
+  return static_cast<HBRUSH>(FBrush.Handle());
+}
 
 // ---- TCanvas
 
-TCanvas::TCanvas(HDC dc) : FDC(dc) {}
+// The canvas's pen, brush and font, made and selected for one drawing
+// operation; they are unselected, then deleted, when it ends.
+class TCanvas::TTools {
+ public:
+  explicit TTools(TCanvas& canvas)
+      : FPen(CreatePen(PS_SOLID, canvas.FPen.Width, ColorToRGB(canvas.FPen.Color))),
+        FBrush(canvas.FBrush.Style == bsClear ? nullptr : CreateSolidBrush(ColorToRGB(canvas.FBrush.Color))),
+        FPenSelection(canvas.FDC, FPen.Handle()),
+        FBrushSelection(canvas.FDC, FBrush.Handle() ? FBrush.Handle() : GetStockObject(NULL_BRUSH)),
+        FFontSelection(canvas.FDC, canvas.FFont.Handle()) {
+    SetTextColor(canvas.FDC, ColorToRGB(canvas.FFont.Color()));
+    SetBkColor(canvas.FDC, ColorToRGB(canvas.FBrush.Color));
+    SetBkMode(canvas.FDC, canvas.FBrush.Style == bsClear ? TRANSPARENT : OPAQUE);
+  }
 
-TCanvas::~TCanvas() { ReleaseTools(); }
+ private:
+  TGdiObject FPen, FBrush;
+  TSelectObject FPenSelection, FBrushSelection, FFontSelection;
+};
 
-void TCanvas::SetHandle(HDC dc) {
-  ReleaseTools();
-  FDC = dc;
-}
-
-void TCanvas::SelectTools() {
-  ReleaseTools();
-  FPenHandle = CreatePen(PS_SOLID, FPen.Width, ColorToRGB(FPen.Color));
-  FBrushHandle = FBrush.Style == bsClear ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))
-                                          : CreateSolidBrush(ColorToRGB(FBrush.Color));
-  FOldPen = SelectObject(FDC, FPenHandle);
-  FOldBrush = SelectObject(FDC, FBrushHandle);
-  FOldFont = SelectObject(FDC, FFont.Handle());
-  SetTextColor(FDC, ColorToRGB(FFont.Color()));
-  SetBkColor(FDC, ColorToRGB(FBrush.Color));
-  SetBkMode(FDC, FBrush.Style == bsClear ? TRANSPARENT : OPAQUE);
-}
-
-void TCanvas::ReleaseTools() {
-  if (!FPenHandle) return;
-  SelectObject(FDC, FOldPen);
-  SelectObject(FDC, FOldBrush);
-  SelectObject(FDC, FOldFont);
-  DeleteObject(FPenHandle);
-  if (FBrush.Style != bsClear) DeleteObject(FBrushHandle);
-  FPenHandle = nullptr;
-  FBrushHandle = nullptr;
-}
-
+// Fills with the brush's colour even when its style is bsClear, as Delphi's canvas does.
 void TCanvas::FillRect(const RECT& rect) {
-  HBRUSH brush = CreateSolidBrush(ColorToRGB(FBrush.Color));
-  ::FillRect(FDC, &rect, brush);
-  DeleteObject(brush);
+  const TGdiObject brush(CreateSolidBrush(ColorToRGB(FBrush.Color)));
+  ::FillRect(FDC, &rect, static_cast<HBRUSH>(brush.Handle()));
 }
 
 void TCanvas::Rectangle(const RECT& rect) {
-  SelectTools();
+  const TTools tools(*this);
   ::Rectangle(FDC, rect.left, rect.top, rect.right, rect.bottom);
-  ReleaseTools();
 }
 
 void TCanvas::RoundRect(const RECT& rect, int cornerWidth, int cornerHeight) {
-  SelectTools();
+  const TTools tools(*this);
   ::RoundRect(FDC, rect.left, rect.top, rect.right, rect.bottom, cornerWidth, cornerHeight);
-  ReleaseTools();
 }
 
 void TCanvas::Polyline(const std::vector<POINT>& points) {
-  SelectTools();
+  const TTools tools(*this);
   ::Polyline(FDC, points.data(), static_cast<int>(points.size()));
-  ReleaseTools();
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-  SelectTools();
+  const TTools tools(*this);
   const std::wstring wide = Text::ToWide(text);
   ::ExtTextOutW(FDC, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
-  ReleaseTools();
-}
-
-void TCanvas::TextRect(const RECT& clip, int x, int y, const std::string& text) {
-  SelectTools();
-  const std::wstring wide = Text::ToWide(text);
-  const UINT options = ETO_CLIPPED | (FBrush.Style == bsClear ? 0 : ETO_OPAQUE);
-  ::ExtTextOutW(FDC, x, y, options, &clip, wide.c_str(), static_cast<UINT>(wide.size()), nullptr);
-  ReleaseTools();
 }
 
 SIZE TCanvas::TextExtent(const std::string& text) {
-  SelectTools();
+  const TTools tools(*this);
   const std::wstring wide = Text::ToWide(text);
   SIZE size{};
   GetTextExtentPoint32W(FDC, wide.c_str(), static_cast<int>(wide.size()), &size);
-  ReleaseTools();
   return size;
 }
 
@@ -251,33 +213,19 @@ void TCanvas::Draw(int x, int y, TBitmap& bitmap) {
 }
 
 void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect) {
-  StretchBlt(FDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(),
-             sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
-             CopyMode);
+  StretchBlt(FDC, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(), sourceRect.left,
+             sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, CopyMode);
 }
 
 // ---- TBitmap
 
-TBitmap::TBitmap() : FDC(CreateCompatibleDC(nullptr)) { FCanvas.SetHandle(FDC); }
-
-TBitmap::~TBitmap() {
-  FCanvas.SetHandle(nullptr);
-  if (FBitmap) {
-    SelectObject(FDC, FOldBitmap);
-    DeleteObject(FBitmap);
-  }
-  DeleteDC(FDC);
-}
+TBitmap::TBitmap() { FCanvas.SetHandle(FDC.Handle()); }
 
 void TBitmap::SetSize(int width, int height) {
   if (width == FWidth && height == FHeight) return;
-  FCanvas.SetHandle(FDC);  // drops tools selected into the old bitmap's context
-  if (FBitmap) {
-    SelectObject(FDC, FOldBitmap);
-    DeleteObject(FBitmap);
-    FBitmap = nullptr;
-    FBits = nullptr;
-  }
+  FSelection.reset();
+  FBitmap.Reset();
+  FBits = nullptr;
   FWidth = width < 0 ? 0 : width;
   FHeight = height < 0 ? 0 : height;
   FStride = (FWidth * 3 + 3) & ~3;
@@ -290,10 +238,10 @@ void TBitmap::SetSize(int width, int height) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  FBitmap = CreateDIBSection(FDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!FBitmap) throw Exception("Out of system resources");
+  FBitmap.Reset(CreateDIBSection(FDC.Handle(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!FBitmap.Handle()) throw Exception("Out of system resources");
   FBits = static_cast<uint8_t*>(bits);
-  FOldBitmap = SelectObject(FDC, FBitmap);
+  FSelection.emplace(FDC.Handle(), FBitmap.Handle());
 }
 
 void TBitmap::Assign(const TBitmap& source) {
@@ -307,9 +255,4 @@ uint8_t* TBitmap::ScanLine(int y) {
   if (y < 0 || y >= FHeight) throw EListError("Scan line index out of range");
   GdiFlush();  // pending GDI drawing must reach the bits before they are read or written
   return FBits + static_cast<size_t>(y) * FStride;
-}
-
-COLORREF TBitmap::Pixel(int x, int y) {
-  const uint8_t* pixel = ScanLine(y) + 3 * x;
-  return RGB(pixel[2], pixel[1], pixel[0]);
 }

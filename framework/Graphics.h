@@ -4,13 +4,16 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/Classes.h"
+#include "framework/EnumSet.h"
+#include "framework/GdiHandles.h"
 
 // 0x00BBGGRR for an RGB colour; with the high bit set, the low byte names a
 // system colour that is looked up each time the colour is drawn.
@@ -56,35 +59,23 @@ TColor FromLayout<TColor>(const LayoutValue& value);
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 
-class TFontStyles {
- public:
-  TFontStyles() = default;
-  TFontStyles(std::initializer_list<TFontStyle> styles);
-  bool Contains(TFontStyle style) const { return FBits & (1u << style); }
-  void Include(TFontStyle style) { FBits |= 1u << style; }
-  bool operator==(const TFontStyles& other) const { return FBits == other.FBits; }
-
- private:
-  unsigned FBits = 0;
+template <>
+struct EnumNames<TFontStyle> {
+  static constexpr auto names() { return std::array{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"}; }
 };
 
-template <>
-TFontStyles FromLayout<TFontStyles>(const LayoutValue& value);
+using TFontStyles = TSet<TFontStyle>;
 
 // Font sizes are given at the program's fixed 96 pixels per inch.
 constexpr int PixelsPerInch = 96;
 
 class TFont : public TPersistent {
  public:
-  TFont();
-  ~TFont() override;
-
   const std::string& Name() const { return FName; }
   void SetName(const std::string& name);
   int Height() const { return FHeight; }  // negative: character height in pixels
   void SetHeight(int height);
-  int Size() const;  // points
-  void SetSize(int points);
+  void SetSize(int points);  // points
   TFontStyles Style() const { return FStyle; }
   void SetStyle(TFontStyles style);
   TColor Color() const { return FColor; }
@@ -99,8 +90,7 @@ class TFont : public TPersistent {
 
   std::function<void()> OnChange;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   void Changed();
@@ -110,7 +100,7 @@ class TFont : public TPersistent {
   TFontStyles FStyle;
   TColor FColor = clWindowText;
   int FCharset = DEFAULT_CHARSET;
-  HFONT FHandle = nullptr;
+  TGdiObject FHandle;
 };
 
 class TPen {
@@ -127,20 +117,32 @@ class TBrush {
   TBrushStyle Style = bsSolid;
 };
 
+// A solid brush of one colour, kept while the colour stays and made again
+// when it changes (a system colour included): the background brush that
+// native controls are handed when they ask for their colours.
+class TSolidBrush {
+ public:
+  HBRUSH Handle(TColor color);
+
+ private:
+  TGdiObject FBrush;
+  COLORREF FColor = 0;
+};
+
 class TBitmap;
 
 // Drawing operations on a device context that the canvas does not own. The
-// pen, brush and font are selected afresh for each operation, so changing
-// them between operations needs no bookkeeping by the caller.
+// pen, brush and font are made and selected afresh for each operation and
+// unselected after it, so changing them between operations needs no
+// bookkeeping by the caller.
 class TCanvas {
  public:
-  explicit TCanvas(HDC dc = nullptr);
-  ~TCanvas();
+  explicit TCanvas(HDC dc = nullptr) : FDC(dc) {}
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
 
   HDC Handle() const { return FDC; }
-  void SetHandle(HDC dc);
+  void SetHandle(HDC dc) { FDC = dc; }
 
   TFont& Font() { return FFont; }
   TPen& Pen() { return FPen; }
@@ -152,7 +154,6 @@ class TCanvas {
   void RoundRect(const RECT& rect, int cornerWidth, int cornerHeight);
   void Polyline(const std::vector<POINT>& points);
   void TextOut(int x, int y, const std::string& text);
-  void TextRect(const RECT& clip, int x, int y, const std::string& text);
   SIZE TextExtent(const std::string& text);
   int TextWidth(const std::string& text) { return TextExtent(text).cx; }
   int TextHeight(const std::string& text) { return TextExtent(text).cy; }
@@ -161,16 +162,24 @@ class TCanvas {
   void CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect);
 
  private:
-  void SelectTools();
-  void ReleaseTools();
+  class TTools;
 
   HDC FDC;
   TFont FFont;
   TPen FPen;
   TBrush FBrush;
-  HPEN FPenHandle = nullptr;
-  HBRUSH FBrushHandle = nullptr;
-  HGDIOBJ FOldPen = nullptr, FOldBrush = nullptr, FOldFont = nullptr;
+};
+
+// The canvas of a control bound to the device context of one painting.
+class TCanvasBinding {
+ public:
+  TCanvasBinding(TCanvas& canvas, HDC dc) : FCanvas(canvas) { FCanvas.SetHandle(dc); }
+  ~TCanvasBinding() { FCanvas.SetHandle(nullptr); }
+  TCanvasBinding(const TCanvasBinding&) = delete;
+  TCanvasBinding& operator=(const TCanvasBinding&) = delete;
+
+ private:
+  TCanvas& FCanvas;
 };
 
 // A 24-bit top-down DIB section. Pixel row y is ScanLine(y): bytes blue,
@@ -178,7 +187,6 @@ class TCanvas {
 class TBitmap {
  public:
   TBitmap();
-  ~TBitmap();
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
 
@@ -191,14 +199,12 @@ class TBitmap {
   void Assign(const TBitmap& source);
 
   uint8_t* ScanLine(int y);
-  // The RGB value of one pixel, for reading results.
-  COLORREF Pixel(int x, int y);
   TCanvas& Canvas() { return FCanvas; }
 
  private:
-  HDC FDC;
-  HBITMAP FBitmap = nullptr;
-  HGDIOBJ FOldBitmap = nullptr;
+  TMemoryDC FDC;
+  TGdiObject FBitmap;
+  std::optional<TSelectObject> FSelection;  // of FBitmap into FDC
   uint8_t* FBits = nullptr;
   int FWidth = 0, FHeight = 0, FStride = 0;
   TCanvas FCanvas;

@@ -5,8 +5,6 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "framework/Controls.h"
-#include "framework/Forms.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
 
@@ -126,8 +124,7 @@ class LayoutParser {
         while (std::isdigit(static_cast<unsigned char>(Peek()))) ++FPos;
         if (start == FPos) Fail("expected a character code after '#'");
         const long code = std::atol(FText.substr(start, FPos - start).c_str());
-        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-          Fail("character code outside Unicode");
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) Fail("character code outside Unicode");
         text += Text::FromCodePoint(static_cast<char32_t>(code));
       } else {
         const size_t saved = FPos;
@@ -161,8 +158,10 @@ class LayoutParser {
       while (Peek() != ']') {
         value.items.push_back(Identifier());
         SkipBlanks();
-        if (Peek() == ',') ++FPos;
-        else if (Peek() != ']') Fail("expected ',' or ']'");
+        if (Peek() == ',')
+          ++FPos;
+        else if (Peek() != ']')
+          Fail("expected ',' or ']'");
         SkipBlanks();
       }
       ++FPos;
@@ -215,7 +214,7 @@ std::map<std::string, ClassRegistry::Factory>& Factories() {
 }
 
 void SetProperty(TPersistent& object, const std::string& objectName, const LayoutProperty& property,
-                 const MethodResolver& methods) {
+                 const TComponent& root) {
   TPersistent* target = &object;
   std::string path = property.path;
   for (size_t dot = path.find('.'); dot != std::string::npos; dot = path.find('.')) {
@@ -229,7 +228,7 @@ void SetProperty(TPersistent& object, const std::string& objectName, const Layou
     throw ELayoutError("Layout line " + IntToStr(property.value.line) + ": " + objectName + " has no property " +
                        property.path);
   LayoutValue value = property.value;
-  value.methods = &methods;
+  value.root = &root;
   try {
     (*setter)(*target, value);
   } catch (const ELayoutError& error) {
@@ -237,19 +236,16 @@ void SetProperty(TPersistent& object, const std::string& objectName, const Layou
   }
 }
 
-void ReadObject(const LayoutObject& node, TComponent& component, TCustomForm& form,
-                std::vector<TComponent*>& created) {
-  for (const LayoutProperty& property : node.properties) SetProperty(component, node.name, property, form);
+void ReadObject(const LayoutObject& node, TComponent& component, TComponent& root, std::vector<TComponent*>& created) {
+  for (const LayoutProperty& property : node.properties) SetProperty(component, node.name, property, root);
   for (const LayoutObject& childNode : node.children) {
-    TComponent* child = ClassRegistry::Create(childNode.className, &form);
+    TComponent* child = ClassRegistry::Create(childNode.className, &root);
     if (!child)
       throw ELayoutError("Layout line " + IntToStr(childNode.line) + ": unknown class " + childNode.className);
     child->SetName(childNode.name);
     created.push_back(child);
-    auto* control = dynamic_cast<TControl*>(child);
-    auto* parent = dynamic_cast<TWinControl*>(&component);
-    if (control && parent) control->SetParent(parent);
-    ReadObject(childNode, *child, form, created);
+    child->SetParentComponent(component.GetChildParent());
+    ReadObject(childNode, *child, root, created);
   }
 }
 
@@ -271,12 +267,12 @@ TComponent* ClassRegistry::Create(const std::string& className, TComponent* owne
   return found == Factories().end() ? nullptr : found->second(owner);
 }
 
-void LayoutReader::Read(const LayoutObject& root, TCustomForm& form) {
-  form.SetName(root.name);
+void LayoutReader::Read(const LayoutObject& layout, TComponent& root) {
+  root.SetName(layout.name);
   std::vector<TComponent*> created;
-  ReadObject(root, form, form, created);
+  ReadObject(layout, root, root, created);
   for (TComponent* component : created) component->Loaded();
-  form.Loaded();
+  root.Loaded();
 }
 
 std::string LayoutReader::LoadResourceText(const std::string& resourceName) {
@@ -288,6 +284,6 @@ std::string LayoutReader::LoadResourceText(const std::string& resourceName) {
   return std::string(data, SizeofResource(module, resource));
 }
 
-void LayoutReader::ReadResource(const std::string& resourceName, TCustomForm& form) {
-  Read(ParseLayout(LoadResourceText(resourceName)), form);
+void LayoutReader::ReadResource(const std::string& resourceName, TComponent& root) {
+  Read(ParseLayout(LoadResourceText(resourceName)), root);
 }

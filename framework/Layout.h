@@ -1,7 +1,7 @@
 // The stored window layout, in the text form format:
 //
 //   object Form1: TForm1
-//     Caption = 'Klangor'
+//     Caption = 'Example'
 //     Font.Style = [fsBold]
 //     object Label1: TLabel
 //       Caption = 'Termin'#233' / Done'
@@ -11,10 +11,12 @@
 // Values are whole numbers, decimals, quoted texts (joined with character
 // codes such as #233 and continued over lines with "+"), identifiers, sets in
 // brackets and lists of texts in parentheses. The reader creates every object
-// through the class registry with the form as owner, sets its parent, then its
-// properties in file order, then its children, and calls Loaded on each
-// component once the whole form is read. Any unknown class, property or value
-// stops the reading with the object, property and line named.
+// through the class registry with the root (the form) as owner, places it in
+// the component read around it (SetParentComponent), then sets its properties
+// in file order, then reads its children, and calls Loaded on each component
+// once the whole layout is read. Event properties name handlers that the root
+// publishes (FindMethod). Any unknown class, property or value stops the
+// reading with the object, property and line named.
 #pragma once
 
 #include <functional>
@@ -23,8 +25,6 @@
 #include <vector>
 
 #include "framework/Classes.h"
-
-class TCustomForm;
 
 struct LayoutProperty {
   std::string path;  // Name or Sub.Name
@@ -55,8 +55,8 @@ class ClassRegistry {
 
 class LayoutReader {
  public:
-  // Reads the layout into the form, which is the root object.
-  static void Read(const LayoutObject& root, TCustomForm& form);
-  static void ReadResource(const std::string& resourceName, TCustomForm& form);
+  // Reads the layout into its root component, a form.
+  static void Read(const LayoutObject& layout, TComponent& root);
+  static void ReadResource(const std::string& resourceName, TComponent& root);
   static std::string LoadResourceText(const std::string& resourceName);
 };

@@ -4,7 +4,6 @@
 // set properties by name.
 #pragma once
 
-#include <any>
 #include <array>
 #include <functional>
 #include <map>
@@ -13,13 +12,7 @@
 #include <vector>
 
 class TPersistent;
-
-// Finds an event handler of the form being read by its method name.
-class MethodResolver {
- public:
-  virtual ~MethodResolver() = default;
-  virtual std::any FindMethod(const std::string& name) const = 0;
-};
+class TComponent;
 
 // One value of a stored layout: a number, a quoted text, an identifier
 // (True, clBlue, bvNone, a handler name), a set "[fsBold]" or a list of texts.
@@ -31,7 +24,8 @@ struct LayoutValue {
   std::string text;                // String and Identifier
   std::vector<std::string> items;  // Set members and Strings lines
   int line = 0;
-  const MethodResolver* methods = nullptr;
+  // The component being read, whose published methods event properties name.
+  const TComponent* root = nullptr;
 
   long long AsInteger() const;
   double AsFloat() const;
@@ -39,39 +33,59 @@ struct LayoutValue {
   std::string AsString() const;
   const std::string& AsIdentifier() const;
   [[noreturn]] void Fail(const std::string& expected) const;
-
-  template <class Handler>
-  Handler AsMethod() const {
-    if (kind != Kind::Identifier || !methods) Fail("a method name");
-    std::any found = methods->FindMethod(text);
-    if (const Handler* handler = std::any_cast<Handler>(&found)) return *handler;
-    Fail("a method of the right kind");
-  }
 };
 
-// The identifiers of an enumeration in ordinal order; a class that publishes
-// an enumeration property specialises this for it.
+// The identifiers of an enumeration in ordinal order; a header that declares
+// an enumeration a layout sets specialises this for it, and the layout then
+// reads the enumeration by these names.
 template <class E>
-struct EnumNames;
+struct EnumNames {};
 
 template <class E>
+concept NamedEnum = std::is_enum_v<E> && requires {
+  EnumNames<E>::names();
+};
+
+template <NamedEnum E>
 E EnumFromLayout(const LayoutValue& value) {
-  const auto& names = EnumNames<E>::names;
+  const auto& names = EnumNames<E>::names();
   for (size_t i = 0; i < names.size(); ++i)
     if (value.AsIdentifier() == names[i]) return static_cast<E>(i);
   value.Fail("one of the identifiers of its enumeration");
 }
 
+// The reading of a value type that is neither a number, a text, an
+// enumeration with EnumNames nor a set of one (colours): specialised with the
+// type.
 template <class V>
 V FromLayout(const LayoutValue& value);
 
+template <class E>
+class TSet;
+template <NamedEnum E>
+TSet<E> SetFromLayout(const LayoutValue& value);
+
+template <class V>
+constexpr bool IsEnumSet = false;
+template <class E>
+constexpr bool IsEnumSet<TSet<E>> = true;
+
 template <class V>
 V ConvertLayout(const LayoutValue& value) {
-  if constexpr (std::is_same_v<V, bool>) return value.AsBoolean();
-  else if constexpr (std::is_same_v<V, std::string>) return value.AsString();
-  else if constexpr (std::is_floating_point_v<V>) return static_cast<V>(value.AsFloat());
-  else if constexpr (std::is_integral_v<V>) return static_cast<V>(value.AsInteger());
-  else return FromLayout<V>(value);  // enumerations, colours, sets
+  if constexpr (std::is_same_v<V, bool>)
+    return value.AsBoolean();
+  else if constexpr (std::is_same_v<V, std::string>)
+    return value.AsString();
+  else if constexpr (std::is_floating_point_v<V>)
+    return static_cast<V>(value.AsFloat());
+  else if constexpr (std::is_integral_v<V>)
+    return static_cast<V>(value.AsInteger());
+  else if constexpr (NamedEnum<V>)
+    return EnumFromLayout<V>(value);
+  else if constexpr (IsEnumSet<V>)
+    return SetFromLayout<typename V::Member>(value);
+  else
+    return FromLayout<V>(value);
 }
 
 class PropertyTable {
@@ -101,14 +115,6 @@ PropertyTable::Setter Set(void (T::*setter)(V)) {
   };
 }
 
-// An event property: the value names a handler of the form being read.
-template <class T, class Handler>
-PropertyTable::Setter Event(void (T::*setter)(Handler)) {
-  return [setter](TPersistent& object, const LayoutValue& value) {
-    (static_cast<T&>(object).*setter)(value.template AsMethod<std::decay_t<Handler>>());
-  };
-}
-
 // A property that is stored in layouts but has no effect here (design-time
 // information, or a platform feature the program does not use).
 inline PropertyTable::Setter Ignore() {
@@ -120,3 +126,9 @@ template <class T, class S>
 PropertyTable::SubObject Sub(S& (T::*getter)()) {
   return [getter](TPersistent& object) -> TPersistent& { return (static_cast<T&>(object).*getter)(); };
 }
+
+// Declares in a class body the class's own table of published properties,
+// defined with the class, and the virtual that hands it to the layout reader.
+#define PUBLISHED_PROPERTIES                                                   \
+  const PropertyTable& Published() const override { return PublishedTable(); } \
+  static const PropertyTable& PublishedTable()

@@ -3,21 +3,9 @@
 #include "framework/Layout.h"
 #include "framework/Text.h"
 
-namespace {
-
-// Native controls ask their parent for text and background colours; the
-// answer is the control's font colour on its parent's background.
-LRESULT ColorOnParent(TControl& control, WPARAM dc) {
-  const HDC context = reinterpret_cast<HDC>(dc);
-  SetTextColor(context, ColorToRGB(control.Font().Color()));
-  SetBkColor(context, ColorToRGB(control.Parent()->Color()));
-  return reinterpret_cast<LRESULT>(control.Parent()->BackgroundBrush());
-}
-
-}  // namespace
-
 // ---- TLabel
 
+// No OnClick, as the native static window a label once was sent none.
 TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) { FClickOnRelease = false; }
 
 void TLabel::SetAutoSize(bool autoSize) {
@@ -34,24 +22,23 @@ void TLabel::Paint() {
 // Measuring and painting go through the same call, so an auto-sized label
 // always holds its whole text.
 void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
-  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  const TSelectObject font(dc, Font().Handle());
   SetBkMode(dc, TRANSPARENT);
   const std::wstring text = Text::ToWide(Caption());
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
             DT_LEFT | DT_NOPREFIX | DT_SINGLELINE | extraFormat);
-  SelectObject(dc, old);
 }
 
 void TLabel::AdjustSize() {
   if (!FAutoSize) return;
-  HDC dc = GetDC(nullptr);
+  const TWindowDC screen(nullptr);
   RECT bounds{0, 0, 0, 0};
-  DrawCaption(dc, bounds, DT_CALCRECT);
-  HGDIOBJ old = SelectObject(dc, Font().Handle());
+  DrawCaption(screen.Handle(), bounds, DT_CALCRECT);
   TEXTMETRICW metrics{};
-  GetTextMetricsW(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  {
+    const TSelectObject font(screen.Handle(), Font().Handle());
+    GetTextMetricsW(screen.Handle(), &metrics);
+  }
   // The measurement adds up advance widths, but a substituted, anti-aliased
   // face (as Wine renders "MS Sans Serif") can put the last letter's ink up to
   // half a character further; without that room the letter is clipped.
@@ -74,8 +61,6 @@ const PropertyTable& TLabel::PublishedTable() {
                                    {{"AutoSize", Set(&TLabel::SetAutoSize)}, {"Transparent", Ignore()}});
   return table;
 }
-
-const PropertyTable& TLabel::Published() const { return PublishedTable(); }
 
 // ---- TEdit
 
@@ -111,10 +96,7 @@ std::string TEdit::Caption() const {
 
 void TEdit::WndProc(TMessage& message) {
   if (message.Msg == CN_BASE + WM_CTLCOLOREDIT) {
-    const HDC dc = reinterpret_cast<HDC>(message.WParam);
-    SetTextColor(dc, ColorToRGB(Font().Color()));
-    SetBkColor(dc, ColorToRGB(Color()));
-    message.Result = reinterpret_cast<LRESULT>(BackgroundBrush());
+    message.Result = ColorAnswer(message.WParam, Color());
     return;
   }
   TWinControl::WndProc(message);
@@ -126,14 +108,11 @@ void TEdit::FontChanged() {
 }
 
 const PropertyTable& TEdit::PublishedTable() {
-  static const PropertyTable table(&TWinControl::PublishedTable(),
-                                   {{"Text", Set(&TEdit::SetText)},
-                                    {"MaxLength", Set(&TEdit::SetMaxLength)},
-                                    {"AutoSize", Ignore()}});
+  static const PropertyTable table(
+      &TWinControl::PublishedTable(),
+      {{"Text", Set(&TEdit::SetText)}, {"MaxLength", Set(&TEdit::SetMaxLength)}, {"AutoSize", Ignore()}});
   return table;
 }
-
-const PropertyTable& TEdit::Published() const { return PublishedTable(); }
 
 // ---- TCheckBox
 
@@ -167,8 +146,9 @@ void TCheckBox::WndProc(TMessage& message) {
     if (HIWORD(message.WParam) == BN_CLICKED) Click();
     return;
   }
+  // A check box shows no colour of its own: it stands on its parent's.
   if (message.Msg == CN_BASE + WM_CTLCOLORSTATIC || message.Msg == CN_BASE + WM_CTLCOLORBTN) {
-    message.Result = ColorOnParent(*this, message.WParam);
+    message.Result = ColorAnswer(message.WParam, Parent()->Color());
     return;
   }
   TWinControl::WndProc(message);
@@ -179,8 +159,6 @@ const PropertyTable& TCheckBox::PublishedTable() {
   return table;
 }
 
-const PropertyTable& TCheckBox::Published() const { return PublishedTable(); }
-
 // ---- TGroupBox
 
 TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
@@ -190,7 +168,7 @@ TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
 
 void TGroupBox::CreateParams(TCreateParams& params) {
   TCustomControl::CreateParams(params);
-  params.ClassName = L"Klangor.GroupBox";
+  params.ClassName = L"TGroupBox";
   params.Style |= WS_CLIPCHILDREN;
   params.Style &= ~WS_TABSTOP;
   params.ExStyle |= WS_EX_CONTROLPARENT;

@@ -1,13 +1,13 @@
-// The native controls the window is made of: label, edit box, check box, and
-// the group box that frames a set of them.
+// The standard controls: the label its parent draws, the native edit box and
+// check box, and the group box that frames a set of controls.
 #pragma once
 
 #include "framework/Controls.h"
 
 // A caption drawn by its parent, without a window of its own, measured and
 // drawn by the same call. With AutoSize it takes the size of its text. A
-// window per label would be most of the main window's windows, and making
-// them most of its start-up time.
+// window per label would be most of a form's windows, and creating them most
+// of its start-up time.
 class TLabel : public TGraphicControl {
  public:
   explicit TLabel(TComponent* owner);
@@ -15,8 +15,7 @@ class TLabel : public TGraphicControl {
   void SetAutoSize(bool autoSize);
   void Loaded() override { AdjustSize(); }
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void Paint() override;
@@ -39,11 +38,9 @@ class TEdit : public TWinControl {
   std::string Caption() const override;
   // The most characters the user can type or paste; 0 for the control's own
   // limit. Texts set by the program are not cut.
-  int MaxLength() const { return FMaxLength; }
   void SetMaxLength(int maxLength);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -62,8 +59,7 @@ class TCheckBox : public TWinControl {
   bool Checked() const;
   void SetChecked(bool checked);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -8,7 +8,6 @@
 class Exception : public std::runtime_error {
  public:
   explicit Exception(const std::string& message) : std::runtime_error(message) {}
-  std::string Message() const { return what(); }
 };
 
 // A text that does not read as the number asked for.
@@ -31,8 +30,8 @@ class ELayoutError : public Exception {
 
 std::string IntToStr(long long value);
 
-// Replaces every occurrence of one character, as the write command swaps the
-// decimal separators of its value fields.
+// Replaces every occurrence of one character, a decimal separator by another
+// for instance.
 std::string ReplaceChar(std::string text, char from, char to);
 
 // Paths longer than the platform's classic limit of 260 UTF-16 units, the

@@ -17,8 +17,7 @@ std::string FromWide(const std::wstring& text) {
   const int length =
       WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string narrow(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
-                      nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr, nullptr);
   return narrow;
 }
 
@@ -67,7 +66,5 @@ std::string LowerCase(std::string text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return text;
 }
-
-bool SameText(const std::string& a, const std::string& b) { return LowerCase(a) == LowerCase(b); }
 
 }  // namespace Text

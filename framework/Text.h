@@ -19,9 +19,8 @@ std::string FromCodePoint(char32_t code);
 size_t Length(const std::string& text);
 std::string Left(const std::string& text, size_t characters);
 
-// Letter-case folding of plain ASCII letters only, as the INI section and
-// key names the program uses are compared.
+// Letter-case folding of plain ASCII letters only, as names made of ASCII
+// letters (INI sections and keys) are compared.
 std::string LowerCase(std::string text);
-bool SameText(const std::string& a, const std::string& b);
 
 }  // namespace Text

@@ -15,7 +15,7 @@ struct HandOver {
   bool dropped = false;
 };
 
-// Lives until the process ends: a download thread may still be blocked on it
+// Lives until the process ends: a worker thread may still be blocked on it
 // while the program's static objects are destroyed.
 struct SynchronizeQueue {
   std::mutex lock;
@@ -71,7 +71,7 @@ void TThread::InitializeSynchronize() {
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = SynchronizeWindowProc;
   windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"Klangor.Synchronize";
+  windowClass.lpszClassName = L"TThread.Synchronize";
   RegisterClassW(&windowClass);
   queue.window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  windowClass.hInstance, nullptr);
@@ -132,8 +132,10 @@ void TThread::Synchronize(const std::function<void()>& method) {
   HandOver call{&method, CreateEventW(nullptr, TRUE, FALSE, nullptr), nullptr};
   {
     std::lock_guard<std::mutex> guard(queue.lock);
-    if (queue.closed || queue.epoch != FEpoch) call.dropped = true;
-    else queue.pending.push_back(&call);
+    if (queue.closed || queue.epoch != FEpoch)
+      call.dropped = true;
+    else
+      queue.pending.push_back(&call);
   }
   if (!call.dropped) {
     PostMessageW(queue.window, WM_SYNCHRONIZE, 0, 0);

@@ -81,5 +81,3 @@ const PropertyTable& TBFC_Dir::PublishedTable() {
                                     {"PathInName", Set(&TBFC_Dir::SetPathInName)}});
   return table;
 }
-
-const PropertyTable& TBFC_Dir::Published() const { return PublishedTable(); }

@@ -27,8 +27,7 @@ class TBFC_Dir : public TComponent {
   // with "." are left out; a missing folder leaves both lists empty.
   void ReadDir();
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   std::string FPathName;

@@ -62,5 +62,3 @@ const PropertyTable& TProfile::PublishedTable() {
                                     {"Action", Set(&TProfile::SetAction)}});
   return table;
 }
-
-const PropertyTable& TProfile::Published() const { return PublishedTable(); }

@@ -32,13 +32,8 @@ enum TProfileAction : uint8_t { paRead, paWrite };
 
 template <>
 struct EnumNames<TProfileAction> {
-  static constexpr std::array names{"paRead", "paWrite"};
+  static constexpr auto names() { return std::array{"paRead", "paWrite"}; }
 };
-
-template <>
-inline TProfileAction FromLayout<TProfileAction>(const LayoutValue& value) {
-  return EnumFromLayout<TProfileAction>(value);
-}
 
 class TProfile : public TComponent {
  public:
@@ -64,8 +59,7 @@ class TProfile : public TComponent {
   // one of those three is empty.
   bool Execute();
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   bool Read();

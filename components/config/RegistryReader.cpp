@@ -68,5 +68,3 @@ const PropertyTable& TRegistryReader::PublishedTable() {
                                     {"About", Set(&TRegistryReader::SetAbout)}});
   return table;
 }
-
-const PropertyTable& TRegistryReader::Published() const { return PublishedTable(); }

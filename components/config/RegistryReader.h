@@ -19,14 +19,9 @@ enum TRootKey : uint8_t {
 
 template <>
 struct EnumNames<TRootKey> {
-  static constexpr std::array names{"rkHKEY_CLASSES_ROOT", "rkHKEY_CURRENT_USER", "rkHKEY_LOCAL_MACHINE",
-                                    "rkHKEY_USERS", "rkHKEY_CURRENT_CONFIG"};
+  static constexpr auto names() { return std::array{"rkHKEY_CLASSES_ROOT", "rkHKEY_CURRENT_USER", "rkHKEY_LOCAL_MACHINE",
+                                    "rkHKEY_USERS", "rkHKEY_CURRENT_CONFIG"}; }
 };
-
-template <>
-inline TRootKey FromLayout<TRootKey>(const LayoutValue& value) {
-  return EnumFromLayout<TRootKey>(value);
-}
 
 class TRegistryReader : public TComponent {
  public:
@@ -50,8 +45,7 @@ class TRegistryReader : public TComponent {
   // select HKEY_LOCAL_MACHINE.
   static HKEY RootKeyHandle(TRootKey rootKey);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   TRootKey FRootKey = rkHKEY_LOCAL_MACHINE;

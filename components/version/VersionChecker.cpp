@@ -91,5 +91,3 @@ const PropertyTable& TVersionChecker::PublishedTable() {
                                     {"Copyright", Set(&TVersionChecker::SetCopyright)}});
   return table;
 }
-
-const PropertyTable& TVersionChecker::Published() const { return PublishedTable(); }

@@ -49,8 +49,7 @@ class TVersionChecker : public TComponent {
   // is never newer; a part that is not a whole number or a missing part raises.
   static bool IsNewerVersion(const std::string& published, const std::string& running);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   friend class TVInfoDownload;

@@ -10,13 +10,8 @@ enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLe
 
 template <>
 struct EnumNames<TBiDiMode> {
-  static constexpr std::array names{"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                                    "bdRightToLeftReadingOnly"};
+  static constexpr auto names() { return std::array{"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                                    "bdRightToLeftReadingOnly"}; }
 };
-
-template <>
-inline TBiDiMode FromLayout<TBiDiMode>(const LayoutValue& v) {
-  return EnumFromLayout<TBiDiMode>(v);
-}
 
 inline bool UseRightToLeftReading(TBiDiMode mode) { return mode != bdLeftToRight; }

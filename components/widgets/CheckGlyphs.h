@@ -13,12 +13,8 @@ enum TLMDButtonListMode { blCheckBox, blCheckBox3State, blRadioButton };
 
 template <>
 struct EnumNames<TLMDButtonListMode> {
-  static constexpr std::array names{"blCheckBox", "blCheckBox3State", "blRadioButton"};
+  static constexpr auto names() { return std::array{"blCheckBox", "blCheckBox3State", "blRadioButton"}; }
 };
-template <>
-inline TLMDButtonListMode FromLayout<TLMDButtonListMode>(const LayoutValue& v) {
-  return EnumFromLayout<TLMDButtonListMode>(v);
-}
 
 // Item check states.
 constexpr uint8_t csUnchecked = 0, csChecked = 1, csGrayed = 2;

@@ -2,8 +2,7 @@
 
 #include <windowsx.h>
 
-#include "components/widgets/AssignIfChanged.h"
-#include "components/widgets/DrawingHandles.h"
+#include "framework/GdiHandles.h"
 #include "components/widgets/LMDApplication.h"
 #include "components/widgets/VisualStyles.h"
 

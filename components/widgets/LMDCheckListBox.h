@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "components/widgets/CheckGlyphs.h"
-#include "components/widgets/EnumSet.h"
+#include "framework/EnumSet.h"
 #include "components/widgets/LMDItemLayout.h"
 #include "components/widgets/LMDListBox.h"
 
@@ -29,15 +29,10 @@ enum TLMDImageBoxOption { lboImageListOrder, lboCheckImageNr };
 
 template <>
 struct EnumNames<TLMDImageBoxOption> {
-  static constexpr std::array names{"lboImageListOrder", "lboCheckImageNr"};
+  static constexpr auto names() { return std::array{"lboImageListOrder", "lboCheckImageNr"}; }
 };
 
 using TLMDImageBoxOptions = TSet<TLMDImageBoxOption>;
-
-template <>
-inline TLMDImageBoxOptions FromLayout<TLMDImageBoxOptions>(const LayoutValue& value) {
-  return SetFromLayout<TLMDImageBoxOption>(value);
-}
 
 class TLMDCustomCheckListBox : public TLMDCustomListBox {
  public:
@@ -148,6 +143,5 @@ class TLMDCheckListBox : public TLMDCustomCheckListBox {
  public:
   using TLMDCustomCheckListBox::TLMDCustomCheckListBox;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 };

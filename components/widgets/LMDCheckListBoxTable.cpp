@@ -49,5 +49,3 @@ const PropertyTable& TLMDCheckListBox::PublishedTable() {
       {{"Layout", Sub(&TLMDCheckListBox::Layout)}});
   return table;
 }
-
-const PropertyTable& TLMDCheckListBox::Published() const { return PublishedTable(); }

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "components/widgets/AssignIfChanged.h"
-#include "components/widgets/DrawingHandles.h"
+#include "framework/GdiHandles.h"
 #include "framework/Text.h"
 
 namespace {
@@ -28,8 +27,6 @@ const PropertyTable& TLMDLayout::PublishedTable() {
   return table;
 }
 
-const PropertyTable& TLMDLayout::Published() const { return PublishedTable(); }
-
 RECT PlaceItemText(const RECT& area, SIZE text, TLMDAlignment alignment) {
   const int left = Placed(area.left, area.right, text.cx, alignment % 3) + 1;
   const int top = Placed(area.top, area.bottom, text.cy, alignment / 3) + 1;
@@ -39,7 +36,7 @@ RECT PlaceItemText(const RECT& area, SIZE text, TLMDAlignment alignment) {
 void DrawItemText(TCanvas& canvas, const RECT& area, const std::string& text, TLMDAlignment alignment,
                   bool rightToLeft) {
   const HDC dc = canvas.Handle();
-  const TSelectedObject font(dc, canvas.Font().Handle());
+  const TSelectObject font(dc, canvas.Font().Handle());
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
   const std::wstring wide = Text::ToWide(text);

@@ -23,14 +23,10 @@ enum TLMDAlignment {
 
 template <>
 struct EnumNames<TLMDAlignment> {
-  static constexpr std::array names{"agTopLeft",    "agTopCenter",    "agTopRight",
+  static constexpr auto names() { return std::array{"agTopLeft",    "agTopCenter",    "agTopRight",
                                     "agCenterLeft", "agCenter",       "agCenterRight",
-                                    "agBottomLeft", "agBottomCenter", "agBottomRight"};
+                                    "agBottomLeft", "agBottomCenter", "agBottomRight"}; }
 };
-template <>
-inline TLMDAlignment FromLayout<TLMDAlignment>(const LayoutValue& v) {
-  return EnumFromLayout<TLMDAlignment>(v);
-}
 
 class TLMDLayout : public TPersistent {
  public:
@@ -39,8 +35,7 @@ class TLMDLayout : public TPersistent {
 
   std::function<void()> OnChange;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   TLMDAlignment FAlignment = agTopLeft;

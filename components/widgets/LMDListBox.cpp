@@ -1,6 +1,5 @@
 #include "components/widgets/LMDListBox.h"
 
-#include "components/widgets/AssignIfChanged.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
 

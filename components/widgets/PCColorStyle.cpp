@@ -2,7 +2,6 @@
 
 #include "components/widgets/ProgressCyl2.h"
 
-#include "components/widgets/AssignIfChanged.h"
 
 template <class V>
 void TPCColorStyle::Change(V& field, V value) {
@@ -50,5 +49,3 @@ const PropertyTable& TPCColorStyle::PublishedTable() {
                                     {"LightAngle", Set(&TPCColorStyle::SetLightAngle)}});
   return table;
 }
-
-const PropertyTable& TPCColorStyle::Published() const { return PublishedTable(); }

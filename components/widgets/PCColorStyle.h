@@ -34,8 +34,7 @@ class TPCColorStyle : public TPersistent {
   // Copies the seven values through the setters, in published order.
   void Assign(const TPCColorStyle& source);
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  private:
   template <class V>

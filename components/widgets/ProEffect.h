@@ -18,16 +18,11 @@ enum TProEffect : uint8_t {
 
 template <>
 struct EnumNames<TProEffect> {
-  static constexpr std::array names{
+  static constexpr auto names() { return std::array{
       "demoSystem",    "demoMetal",     "demoSunken",    "peCustom",         "peGlassRed",   "peGlassOrange",
       "peGlassYellow", "peGlassGreen",  "peGlassCyan",   "peGlassBlue",      "peGlassViolet", "peGlassPurple",
       "peSystem1",     "peSystem2",     "peSystem3",     "peSystem4",        "peSystem5",    "peSystem6",
       "peSystem7",     "peSystem8",     "peUpLoad1",     "peUpLoad2",        "peMetalRed",   "peMetalOrange",
       "peMetalYellow", "peMetalCyan",   "peMetalGreen",  "peMetalLightBlue", "peMetalBlue",  "peMetalViolet",
-      "peMetalDarkGray", "peMetalGold", "peStdRed",      "peStdYellow",      "peStdGreen",   "peStdBlue"};
+      "peMetalDarkGray", "peMetalGold", "peStdRed",      "peStdYellow",      "peStdGreen",   "peStdBlue"}; }
 };
-
-template <>
-inline TProEffect FromLayout<TProEffect>(const LayoutValue& value) {
-  return EnumFromLayout<TProEffect>(value);
-}

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "components/widgets/AssignIfChanged.h"
 #include "components/widgets/RoundHalfEven.h"
 
 namespace {
@@ -415,5 +414,3 @@ const PropertyTable& TProgressCyl::PublishedTable() {
       {{"BackStyle", Sub(&TProgressCyl::BackStyle)}, {"ForeStyle", Sub(&TProgressCyl::ForeStyle)}});
   return table;
 }
-
-const PropertyTable& TProgressCyl::Published() const { return PublishedTable(); }

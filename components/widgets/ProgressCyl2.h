@@ -23,30 +23,18 @@ enum TFontOrientation : uint8_t { foLeftToRight, foTopToBottom, foBottomToTop };
 
 template <>
 struct EnumNames<TCylinderEffect> {
-  static constexpr std::array names{"ceFlat", "ceUltraLow", "ceLow", "ceMedium", "ceHigh", "ceMaximum"};
+  static constexpr auto names() { return std::array{"ceFlat", "ceUltraLow", "ceLow", "ceMedium", "ceHigh", "ceMaximum"}; }
 };
-template <>
-inline TCylinderEffect FromLayout<TCylinderEffect>(const LayoutValue& value) {
-  return EnumFromLayout<TCylinderEffect>(value);
-}
 
 template <>
 struct EnumNames<TFontEffect> {
-  static constexpr std::array names{"feNone", "feInvert", "feShadowTopLeft", "feShadowBottomRight"};
+  static constexpr auto names() { return std::array{"feNone", "feInvert", "feShadowTopLeft", "feShadowBottomRight"}; }
 };
-template <>
-inline TFontEffect FromLayout<TFontEffect>(const LayoutValue& value) {
-  return EnumFromLayout<TFontEffect>(value);
-}
 
 template <>
 struct EnumNames<TFontOrientation> {
-  static constexpr std::array names{"foLeftToRight", "foTopToBottom", "foBottomToTop"};
+  static constexpr auto names() { return std::array{"foLeftToRight", "foTopToBottom", "foBottomToTop"}; }
 };
-template <>
-inline TFontOrientation FromLayout<TFontOrientation>(const LayoutValue& value) {
-  return EnumFromLayout<TFontOrientation>(value);
-}
 
 using TOnProgressDoneEvent = TNotifyEvent;
 using TOnMouseEnterEvent = TNotifyEvent;
@@ -149,8 +137,7 @@ class TProgressCyl : public TGraphicControl {
   TBitmap* TextMask() const { return FTextMask.get(); }
   TBitmap& Buffer() { return *FBuffer; }
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void Paint() override;

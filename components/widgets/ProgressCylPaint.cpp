@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "components/widgets/DrawingHandles.h"
+#include "framework/GdiHandles.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "framework/Text.h"
 
@@ -201,7 +201,7 @@ void TProgressCyl::DrawCaptionOn(TBitmap& target, const std::vector<CaptionPass>
   const std::wstring text = Text::ToWide(caption);
   HDC dc = canvas.Handle();
   const FontHandle font = RotatedFont(Font(), place.angle);
-  const TSelectedObject selected(dc, font.get());
+  const TSelectObject selected(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
   for (const CaptionPass& pass : passes) {
     SetTextColor(dc, pass.Color);

@@ -10,22 +10,12 @@ enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 
 template <>
 struct EnumNames<TBevelCut> {
-  static constexpr std::array names{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+  static constexpr auto names() { return std::array{"bvNone", "bvLowered", "bvRaised", "bvSpace"}; }
 };
-
-template <>
-inline TBevelCut FromLayout<TBevelCut>(const LayoutValue& value) {
-  return EnumFromLayout<TBevelCut>(value);
-}
 
 enum TProgressBarOrientation : uint8_t { pbHorizontal, pbVertical };
 
 template <>
 struct EnumNames<TProgressBarOrientation> {
-  static constexpr std::array names{"pbHorizontal", "pbVertical"};
+  static constexpr auto names() { return std::array{"pbHorizontal", "pbVertical"}; }
 };
-
-template <>
-inline TProgressBarOrientation FromLayout<TProgressBarOrientation>(const LayoutValue& value) {
-  return EnumFromLayout<TProgressBarOrientation>(value);
-}

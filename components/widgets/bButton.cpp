@@ -5,9 +5,8 @@
 #include <cstring>
 #include <optional>
 
-#include "components/widgets/AssignIfChanged.h"
 #include "components/widgets/ButtonFace.h"
-#include "components/widgets/DrawingHandles.h"
+#include "framework/GdiHandles.h"
 #include "framework/Forms.h"
 #include "framework/Text.h"
 
@@ -264,7 +263,7 @@ void TbButton::PaintOn(TCanvas& canvas) {
 // as an underline prefix.
 void TbButton::DrawCaption(TCanvas& canvas, POINT origin) {
   const HDC dc = canvas.Handle();
-  const TSelectedObject font(dc, canvas.Font().Handle());
+  const TSelectObject font(dc, canvas.Font().Handle());
   SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   RECT box{origin.x, origin.y, Width(), Height()};
@@ -304,5 +303,3 @@ const PropertyTable& TbButton::PublishedTable() {
                                    {{"ImageBitmap", Sub(&TbButton::ImageBitmapData)}});
   return table;
 }
-
-const PropertyTable& TbButton::Published() const { return PublishedTable(); }

@@ -65,8 +65,7 @@ class TbButton : public TCustomControl {
   // What a click with the mouse does; the window's keyboard shortcuts call it.
   void Click() override;
 
-  const PropertyTable& Published() const override;
-  static const PropertyTable& PublishedTable();
+  PUBLISHED_PROPERTIES;
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -195,7 +195,7 @@ TEST_F(ProfileTest, WriteReplacesTheValueInPlaceAndKeepsEveryOtherLine) {
     Lines after = FileLines();
     const Lines section = SectionLines(after, c.header);
     auto written = std::find_if(section.begin(), section.end(), [&](const std::string& line) {
-      return Text::SameText(line.substr(0, line.find('=')), c.key);
+      return Text::LowerCase(line.substr(0, line.find('='))) == Text::LowerCase(c.key);
     });
     ASSERT_NE(written, section.end()) << c.key << " not in " << c.header;
     EXPECT_EQ(written->substr(written->find('=') + 1), c.value) << c.key;

@@ -68,13 +68,13 @@ TEST(RegistryReader, ValueThatIsNotTextRaisesNamingTheValue) {
     reader->ReadString("");
     FAIL() << "no error raised";
   } catch (const Exception& error) {
-    EXPECT_EQ(error.Message(), "Invalid data type for ''");
+    EXPECT_STREQ(error.what(), "Invalid data type for ''");
   }
   try {
     reader->ReadString("Count");
     FAIL() << "no error raised";
   } catch (const Exception& error) {
-    EXPECT_EQ(error.Message(), "Invalid data type for 'Count'");
+    EXPECT_STREQ(error.what(), "Invalid data type for 'Count'");
   }
   // The key was closed on the way out: the fixture can delete it.
 }

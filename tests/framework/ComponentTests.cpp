@@ -11,6 +11,9 @@
 #include "framework/Forms.h"
 #include "framework/Graphics.h"
 #include "framework/Thread.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 namespace {
 
@@ -40,7 +43,7 @@ class TCallingThread : public TThread {
     } catch (const EThreadDropped&) {
       outcome = "dropped";
     } catch (const Exception& error) {
-      outcome = "raised " + error.Message();
+      outcome = std::string("raised ") + error.what();
     }
     done = true;
   }
@@ -153,8 +156,8 @@ TEST(Bitmap, RowsAreTopDownBlueGreenRed) {
   EXPECT_EQ(bitmap.ScanLine(0)[0], 30);
   EXPECT_EQ(bitmap.ScanLine(0)[1], 20);
   EXPECT_EQ(bitmap.ScanLine(0)[2], 10);
-  EXPECT_EQ(bitmap.Pixel(4, 0), RGB(10, 20, 30));
-  EXPECT_EQ(bitmap.Pixel(4, 2), RGB(100, 0, 200));
+  EXPECT_EQ(pixelOf(bitmap, 4, 0), RGB(10, 20, 30));
+  EXPECT_EQ(pixelOf(bitmap, 4, 2), RGB(100, 0, 200));
   EXPECT_EQ(GetPixel(bitmap.Canvas().Handle(), 4, 2), RGB(100, 0, 200));  // GDI sees the row writes
 }
 

@@ -7,6 +7,9 @@
 #include "framework/Layout.h"
 #include "framework/StdCtrls.h"
 #include "framework/SysUtils.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 namespace {
 
@@ -153,7 +156,7 @@ TEST(Label, AutoSizeLeavesRoomForTheInkOfEveryLetter) {
     int right = -1;
     for (int y = 0; y < ink.Height(); ++y)
       for (int x = 0; x < ink.Width(); ++x)
-        if (ink.Pixel(x, y) != RGB(255, 255, 255)) right = std::max(right, x);
+        if (pixelOf(ink, x, y) != RGB(255, 255, 255)) right = std::max(right, x);
     EXPECT_LT(right, label.Width()) << caption;
     label.SetParent(nullptr);
   }

@@ -7,6 +7,9 @@
 
 #include "WidgetHost.h"
 #include "components/widgets/ButtonFace.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 using widget_host::Color3;
 using widget_host::Color3Of;
@@ -23,7 +26,7 @@ TEST(ButtonFace, WriteButtonHasItsGreenLevels) {
     TBitmap face;
     face.SetSize(165, 16);  // "xp": two pixels less than the 167 x 18 button
     ShadeFace(face, 167, 18, RGB(0, 255, 0), FaceShadingOf("xp"), c.pressed);
-    EXPECT_EQ(Color3Of(face.Pixel(c.x, c.y)), (Color3{0, c.green, 0}))
+    EXPECT_EQ(Color3Of(pixelOf(face, c.x, c.y)), (Color3{0, c.green, 0}))
         << "pressed " << c.pressed << " at " << c.x << "," << c.y;
   }
 }
@@ -34,10 +37,10 @@ TEST(ButtonFace, FlatFaceOnlyFadesAcrossTheMiddle) {
   TBitmap face;
   face.SetSize(100, 20);
   ShadeFace(face, 100, 20, RGB(0, 255, 0), FaceShadingOf("flat"), false);
-  EXPECT_EQ(Color3Of(face.Pixel(0, 0)), (Color3{0, 255, 0}));
-  EXPECT_EQ(Color3Of(face.Pixel(4, 19)), (Color3{0, 255, 0}));
-  EXPECT_EQ(Color3Of(face.Pixel(50, 10)), (Color3{0, 232, 0}));  // 255 x (1 - 46 x 0.002) = 231.54
-  for (int x = 0; x < 100; ++x) EXPECT_EQ(face.Pixel(x, 0), face.Pixel(x, 19)) << x;
+  EXPECT_EQ(Color3Of(pixelOf(face, 0, 0)), (Color3{0, 255, 0}));
+  EXPECT_EQ(Color3Of(pixelOf(face, 4, 19)), (Color3{0, 255, 0}));
+  EXPECT_EQ(Color3Of(pixelOf(face, 50, 10)), (Color3{0, 232, 0}));  // 255 x (1 - 46 x 0.002) = 231.54
+  for (int x = 0; x < 100; ++x) EXPECT_EQ(pixelOf(face, x, 0), pixelOf(face, x, 19)) << x;
 }
 
 TEST(ButtonFace, EveryStyleCoversTheWholeFace) {
@@ -55,7 +58,7 @@ TEST(ButtonFace, EveryStyleCoversTheWholeFace) {
       ShadeFace(face, 60, 18, RGB(0, 0, 255), FaceShadingOf(c.style), pressed);
       for (int y = 0; y < c.height; ++y)
         for (int x = 0; x < c.width; ++x)
-          ASSERT_EQ(Color3Of(face.Pixel(x, y)).red, 0) << c.style << " pressed " << pressed << " " << x << "," << y;
+          ASSERT_EQ(Color3Of(pixelOf(face, x, y)).red, 0) << c.style << " pressed " << pressed << " " << x << "," << y;
     }
 }
 

@@ -12,6 +12,9 @@
 #include "components/widgets/bButton.h"
 #include "framework/Layout.h"
 #include "framework/SysUtils.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 using widget_host::Color3;
 using widget_host::Color3Of;
@@ -45,7 +48,7 @@ std::unique_ptr<TBitmap> Render(TbButton& button) {
   return target;
 }
 
-Color3 At(TBitmap& bitmap, int x, int y) { return Color3Of(bitmap.Pixel(x, y)); }
+Color3 At(TBitmap& bitmap, int x, int y) { return Color3Of(pixelOf(bitmap, x, y)); }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
 
@@ -102,7 +105,7 @@ TEST(ButtonPaint, StyleIsMatchedWithoutRegardToCase) {
   lower.SetStyle("xp");
   auto a = Render(upper), b = Render(lower);
   for (int y = 0; y < 18; ++y)
-    for (int x = 0; x < 167; ++x) ASSERT_EQ(a->Pixel(x, y), b->Pixel(x, y)) << x << "," << y;
+    for (int x = 0; x < 167; ++x) ASSERT_EQ(pixelOf(*a, x, y), pixelOf(*b, x, y)) << x << "," << y;
 }
 
 TEST(ButtonPaint, ZeroHeightPaintsNothing) {

@@ -159,7 +159,7 @@ TEST_F(CheckList, IndexOutsideTheListRaisesTheListIndexError) {
       c.use(*list, c.index);
       ADD_FAILURE() << c.what << " raised nothing";
     } catch (const EListError& error) {
-      EXPECT_EQ(error.Message(), "List index out of bounds (" + std::to_string(c.index) + ")") << c.what;
+      EXPECT_EQ(error.what(), "List index out of bounds (" + std::to_string(c.index) + ")") << c.what;
     }
   }
   EXPECT_EQ(list->RecordCount(), 6);

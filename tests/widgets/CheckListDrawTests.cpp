@@ -12,6 +12,9 @@
 #include "CheckListFixture.h"
 #include "components/widgets/LMDApplication.h"
 #include "framework/Text.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 using widget_host::Color3;
 using widget_host::Color3Of;
@@ -37,7 +40,7 @@ Box DarkBounds(TBitmap& bitmap, const RECT& region) {
   Box box;
   for (int y = region.top; y < region.bottom; ++y)
     for (int x = region.left; x < region.right; ++x)
-      if (Dark(Color3Of(bitmap.Pixel(x, y)))) {
+      if (Dark(Color3Of(pixelOf(bitmap, x, y)))) {
         box.left = std::min(box.left, x);
         box.top = std::min(box.top, y);
         box.right = std::max(box.right, x);
@@ -76,7 +79,7 @@ class CheckListDraw : public CheckList {
     return bitmap;
   }
 
-  Color3 At(TBitmap& bitmap, int x, int y) { return Color3Of(bitmap.Pixel(x, y)); }
+  Color3 At(TBitmap& bitmap, int x, int y) { return Color3Of(pixelOf(bitmap, x, y)); }
 
   const SIZE glyph = CheckGlyphSize(true);
   const int column = glyph.cx + 2;
@@ -164,7 +167,7 @@ TEST_F(CheckListDraw, TextStopsAtTheDelimiter) {
   list->SetItems(names);
   auto whole = Draw(0, 0), cut = Draw(1, 0);
   for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < ItemWidth; ++x) ASSERT_EQ(whole->Pixel(x, y), cut->Pixel(x, y)) << x << "," << y;
+    for (int x = 0; x < ItemWidth; ++x) ASSERT_EQ(pixelOf(*whole, x, y), pixelOf(*cut, x, y)) << x << "," << y;
 }
 
 TEST_F(CheckListDraw, FocusRectangleSurroundsTheTextArea) {

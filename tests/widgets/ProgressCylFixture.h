@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "components/widgets/ProgressCyl2.h"
+#include "tests/support/BitmapPixel.h"
 
 struct Rgb {
   int red, green, blue;
@@ -35,7 +36,7 @@ inline std::unique_ptr<TBitmap> Render(TProgressCyl& control) {
   return target;
 }
 
-inline Rgb PixelAt(TBitmap& bitmap, int x, int y) { return RgbOf(bitmap.Pixel(x, y)); }
+inline Rgb PixelAt(TBitmap& bitmap, int x, int y) { return RgbOf(klangor::test::pixelOf(bitmap, x, y)); }
 
 // The main window's bar as its stored layout sets it.
 inline void ConfigureAsMainWindowBar(TProgressCyl& control) {

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "ProgressCylFixture.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 namespace {
 
@@ -233,7 +236,7 @@ TEST(ProgressCylPaint, ShadowIsDrawnOnePixelOffBeforeTheCaption) {
     PixelSet changed;
     for (int y = 0; y < bar.Height(); ++y)
       for (int x = 0; x < bar.Width(); ++x)
-        if (image->Pixel(x, y) != plain->Pixel(x, y)) changed.insert({x, y});
+        if (pixelOf(*image, x, y) != pixelOf(*plain, x, y)) changed.insert({x, y});
     EXPECT_GT(changed.size(), 20u) << offset;
     EXPECT_TRUE(Without(changed, Shifted(covered, offset)).empty()) << "shadow moved by " << offset;
     EXPECT_FALSE(Without(changed, Shifted(covered, -offset)).empty()) << "not the other way, " << offset;
@@ -254,9 +257,9 @@ TEST(ProgressCylPaint, InvertedCaptionTurnsWhiteToBlack) {
   int black = 0;
   for (int y = 0; y < bar.Height(); ++y)
     for (int x = 0; x < bar.Width(); ++x) {
-      const COLORREF expected = plain->Pixel(x, y) ^ mask.Pixel(x, y);
-      ASSERT_EQ(image->Pixel(x, y), expected) << x << ", " << y;
-      if (mask.Pixel(x, y) == RGB(255, 255, 255) && x > 4 && x < 145 && y > 4 && y < 17) {
+      const COLORREF expected = pixelOf(*plain, x, y) ^ pixelOf(mask, x, y);
+      ASSERT_EQ(pixelOf(*image, x, y), expected) << x << ", " << y;
+      if (pixelOf(mask, x, y) == RGB(255, 255, 255) && x > 4 && x < 145 && y > 4 && y < 17) {
         EXPECT_EQ(PixelAt(*image, x, y), Grey(0)) << x << ", " << y;
         ++black;
       }

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "ProgressCylFixture.h"
+#include "tests/support/BitmapPixel.h"
+
+using klangor::test::pixelOf;
 
 namespace {
 
@@ -42,7 +45,7 @@ std::string StateOf(TProgressCyl& bar, bool withProEffect = true) {
   auto image = Render(bar);
   for (int y = 0; y < image->Height(); ++y) {
     state << "row " << y << ":";
-    for (int x = 0; x < image->Width(); ++x) state << " " << std::hex << image->Pixel(x, y);
+    for (int x = 0; x < image->Width(); ++x) state << " " << std::hex << pixelOf(*image, x, y);
     state << std::dec << "\n";
   }
   return state.str();
@@ -50,7 +53,7 @@ std::string StateOf(TProgressCyl& bar, bool withProEffect = true) {
 
 TProEffect Effect(int ordinal) { return static_cast<TProEffect>(ordinal); }
 
-constexpr int EffectCount = static_cast<int>(EnumNames<TProEffect>::names.size());
+constexpr int EffectCount = static_cast<int>(EnumNames<TProEffect>::names().size());
 
 }  // namespace
 
@@ -63,7 +66,7 @@ TEST(ProgressCylPresets, EveryLookAppliedTwiceEqualsOnce) {
     bar.SetProEffect(Effect(i));
     const std::string once = StateOf(bar);
     bar.SetProEffect(Effect(i));
-    EXPECT_EQ(StateOf(bar), once) << EnumNames<TProEffect>::names[i];
+    EXPECT_EQ(StateOf(bar), once) << EnumNames<TProEffect>::names()[i];
     EXPECT_EQ(bar.ProEffect(), Effect(i));
   }
 }
@@ -76,7 +79,7 @@ TEST(ProgressCylPresets, CustomAfterALookChangesOnlyProEffect) {
     const std::string look = StateOf(bar, false);
     bar.SetProEffect(peCustom);
     EXPECT_EQ(bar.ProEffect(), peCustom);
-    EXPECT_EQ(StateOf(bar, false), look) << EnumNames<TProEffect>::names[i];
+    EXPECT_EQ(StateOf(bar, false), look) << EnumNames<TProEffect>::names()[i];
   }
 }
 
@@ -86,7 +89,7 @@ TEST(ProgressCylPresets, LookShowsAHiddenControl) {
     TProgressCyl bar(nullptr);
     bar.SetVisible(false);
     bar.SetProEffect(Effect(i));
-    EXPECT_TRUE(bar.Visible()) << EnumNames<TProEffect>::names[i];
+    EXPECT_TRUE(bar.Visible()) << EnumNames<TProEffect>::names()[i];
   }
   TProgressCyl bar(nullptr);
   bar.SetVisible(false);

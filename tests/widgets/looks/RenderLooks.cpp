@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: progress_looks <file.bmp>\n");
     return 2;
   }
-  const auto& names = EnumNames<TProEffect>::names;
+  const auto& names = EnumNames<TProEffect>::names();
   const int looks = static_cast<int>(names.size()) - 1;  // peCustom is no look
   TBitmap sheet;
   sheet.SetSize(LabelWidth + BarWidth + 2 * Margin, looks * RowHeight + 2 * Margin);

@@ -1,5 +1,5 @@
 // A set of the values of a small enumeration, one bit per value, as a stored
-// layout writes it: "[lboImageListOrder, lboCheckImageNr]".
+// layout writes it: "[fsBold]", "[lboImageListOrder, lboCheckImageNr]".
 #pragma once
 
 #include <initializer_list>
@@ -10,6 +10,7 @@
 template <class E>
 class TSet {
  public:
+  using Member = E;
   TSet() = default;
   TSet(std::initializer_list<E> members) {
     for (E member : members) Include(member);
@@ -25,10 +26,10 @@ class TSet {
 };
 
 // The set a layout value names, each member by its enumeration's identifier.
-template <class E>
+template <NamedEnum E>
 TSet<E> SetFromLayout(const LayoutValue& value) {
   if (value.kind != LayoutValue::Kind::Set) value.Fail("a set");
-  const auto& names = EnumNames<E>::names;
+  const auto& names = EnumNames<E>::names();
   TSet<E> set;
   for (const std::string& item : value.items) {
     size_t i = 0;
