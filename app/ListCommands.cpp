@@ -23,9 +23,9 @@ const char* const InvalidPathMessage =
 
 const char* const DefaultChannels = "0";
 // The values the game ships with, in the order of Edit3 ... Edit30.
-const char* const DefaultGains[] = {"1.0", "0.35", "0.35", "0.2", "1.0", "1.0", "1.0",  "1.0", "1.0", "0.5",
-                                    "0.3", "0.25", "0.5",  "1.0", "1.0", "0.5", "0.5",  "0.5", "1.0", "1.0",
-                                    "1.0", "0.25", "0.25", "1.0", "0.5", "1.0", "1.0",  "1.0"};
+const char* const DefaultGains[] = {"1.0", "0.35", "0.35", "0.2", "1.0", "1.0", "1.0", "1.0", "1.0", "0.5",
+                                    "0.3", "0.25", "0.5",  "1.0", "1.0", "0.5", "0.5", "0.5", "1.0", "1.0",
+                                    "1.0", "0.25", "0.25", "1.0", "0.5", "1.0", "1.0", "1.0"};
 
 }  // namespace
 
@@ -87,11 +87,15 @@ void TForm1::bButton4Click(TObject*) {
 }
 
 void TForm1::bButton2Click(TObject*) {
-  if (FWriting) FEndRequested = true;
-  else Application.Terminate();
+  if (FWriting)
+    FEndRequested = true;
+  else
+    Application.Terminate();
 }
 
 void TForm1::Close() {
-  if (FWriting) FEndRequested = true;
-  else TForm::Close();
+  if (FWriting)
+    FEndRequested = true;
+  else
+    TForm::Close();
 }

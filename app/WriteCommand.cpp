@@ -37,9 +37,7 @@ const char* const GainSection = "AMP::SOUNDS";
 // end made meanwhile is carried out when it is over, whichever way it ends.
 class WriteSession {
  public:
-  WriteSession(bool& writing, bool& endRequested) : FWriting(writing), FEndRequested(endRequested) {
-    FWriting = true;
-  }
+  WriteSession(bool& writing, bool& endRequested) : FWriting(writing), FEndRequested(endRequested) { FWriting = true; }
   ~WriteSession() {
     FWriting = false;
     if (std::exchange(FEndRequested, false)) Application.Terminate();
@@ -58,8 +56,7 @@ class WriteSession {
 std::vector<TEdit*> ValueFields(TForm1& form) {
   std::vector<TEdit*> fields;
   for (int i = 0; i < form.ComponentCount(); ++i)
-    if (auto* edit = dynamic_cast<TEdit*>(form.Components(i)); edit && edit->Name() != "Edit2")
-      fields.push_back(edit);
+    if (auto* edit = dynamic_cast<TEdit*>(form.Components(i)); edit && edit->Name() != "Edit2") fields.push_back(edit);
   return fields;
 }
 

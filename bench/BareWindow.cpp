@@ -15,8 +15,8 @@ int main() {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = L"BareWindow";
   RegisterClassExW(&windowClass);
-  HWND window = CreateWindowExW(0, L"BareWindow", L"Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 723,
-                                550, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, L"BareWindow", L"Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 723, 550,
+                                nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOW);
   klangor::bench::ReportShownWhenIdle();
   DestroyWindow(window);

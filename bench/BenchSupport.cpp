@@ -71,7 +71,8 @@ std::string SoundBank(const std::vector<TIniValue>& values) {
   }
   for (int bank = 0; bank < 4; ++bank) {
     text += "\r\n[BANK" + IntToStr(bank) + "]\r\n";
-    for (int line = 0; line < 10; ++line) text += "Sample" + IntToStr(line) + "=sounds\\s" + IntToStr(line) + ".wav\r\n";
+    for (int line = 0; line < 10; ++line)
+      text += "Sample" + IntToStr(line) + "=sounds\\s" + IntToStr(line) + ".wav\r\n";
   }
   return text;
 }

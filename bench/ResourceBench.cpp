@@ -4,6 +4,7 @@
 //
 //   resource_bench FILES     (under Wine, with a display)
 #include <windows.h>
+
 #include <psapi.h>
 #include <winternl.h>
 
@@ -24,12 +25,16 @@ using namespace klangor::bench;
 
 int WindowCount() {
   int windows = 0;
-  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM count) -> BOOL {
-    auto* counted = reinterpret_cast<int*>(count);
-    ++*counted;
-    EnumChildWindows(window, [](HWND, LPARAM all) -> BOOL { return ++*reinterpret_cast<int*>(all) > 0; }, count);
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&windows));
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM count) -> BOOL {
+        auto* counted = reinterpret_cast<int*>(count);
+        ++*counted;
+        EnumChildWindows(
+            window, [](HWND, LPARAM all) -> BOOL { return ++*reinterpret_cast<int*>(all) > 0; }, count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
 
@@ -38,8 +43,8 @@ int WindowCount() {
 // the object type at byte 14).
 unsigned long GdiObjects() {
   if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return count;
-  // mingw's NtCurrentTeb reads the thread block through a zero-length array,
-  // which GCC takes for an access out of bounds.
+    // mingw's NtCurrentTeb reads the thread block through a zero-length array,
+    // which GCC takes for an access out of bounds.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Warray-bounds"
   auto* peb = reinterpret_cast<const unsigned char*>(NtCurrentTeb()->ProcessEnvironmentBlock);

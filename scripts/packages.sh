@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++-mingw-w64-x86-64-posix cmake ninja-build googletest
     wine wine64 fonts-wine fonts-liberation
-    xvfb xauth x11-apps xdotool imagemagick python3
+    xvfb xauth x11-apps xdotool imagemagick python3 clang-format
 )
 
 missing=()

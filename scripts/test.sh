@@ -5,6 +5,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 started=$(date +%s)
 
+bash scripts/check-format.sh || exit
 bash scripts/setup.sh || exit
 built=$(date +%s)
 

@@ -69,15 +69,16 @@ void TBFC_Dir::ReadDir() {
     const DWORD attributes = entry.dwFileAttributes;
     const bool isFolder = attributes & FILE_ATTRIBUTE_DIRECTORY;
     const bool isVolumeLabel = attributes & 0x8;
-    if (isFolder) FListDirs.Add(line);
-    else if (!isVolumeLabel) FListFiles.Add(line);
+    if (isFolder)
+      FListDirs.Add(line);
+    else if (!isVolumeLabel)
+      FListFiles.Add(line);
   } while (FindNextFileW(search.Get(), &entry));
 }
 
 const PropertyTable& TBFC_Dir::PublishedTable() {
-  static const PropertyTable table(&TComponent::PublishedTable(),
-                                   {{"PathName", Set(&TBFC_Dir::SetPathName)},
-                                    {"FileName", Set(&TBFC_Dir::SetFileName)},
-                                    {"PathInName", Set(&TBFC_Dir::SetPathInName)}});
+  static const PropertyTable table(&TComponent::PublishedTable(), {{"PathName", Set(&TBFC_Dir::SetPathName)},
+                                                                   {"FileName", Set(&TBFC_Dir::SetFileName)},
+                                                                   {"PathInName", Set(&TBFC_Dir::SetPathInName)}});
   return table;
 }

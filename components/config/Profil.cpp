@@ -30,8 +30,8 @@ bool TProfile::Read() {
   fallback.erase(fallback.find_last_not_of(' ') + 1);
   wchar_t buffer[256];
   const DWORD count =
-      GetPrivateProfileStringW(Wide(FCategory).c_str(), Wide(FKeyName).c_str(), Text::ToWide(fallback).c_str(),
-                               buffer, static_cast<DWORD>(std::size(buffer)), Wide(FIniFileName).c_str());
+      GetPrivateProfileStringW(Wide(FCategory).c_str(), Wide(FKeyName).c_str(), Text::ToWide(fallback).c_str(), buffer,
+                               static_cast<DWORD>(std::size(buffer)), Wide(FIniFileName).c_str());
   FDataString = Text::FromWide(buffer);
   return count > 0;
 }
@@ -53,12 +53,11 @@ bool TProfile::Execute() {
 }
 
 const PropertyTable& TProfile::PublishedTable() {
-  static const PropertyTable table(&TComponent::PublishedTable(),
-                                   {{"Category", Set(&TProfile::SetCategory)},
-                                    {"KeyName", Set(&TProfile::SetKeyName)},
-                                    {"DefaultValue", Set(&TProfile::SetDefaultValue)},
-                                    {"DataString", Set(&TProfile::SetDataString)},
-                                    {"IniFileName", Set(&TProfile::SetIniFileName)},
-                                    {"Action", Set(&TProfile::SetAction)}});
+  static const PropertyTable table(&TComponent::PublishedTable(), {{"Category", Set(&TProfile::SetCategory)},
+                                                                   {"KeyName", Set(&TProfile::SetKeyName)},
+                                                                   {"DefaultValue", Set(&TProfile::SetDefaultValue)},
+                                                                   {"DataString", Set(&TProfile::SetDataString)},
+                                                                   {"IniFileName", Set(&TProfile::SetIniFileName)},
+                                                                   {"Action", Set(&TProfile::SetAction)}});
   return table;
 }

@@ -10,8 +10,7 @@ namespace {
 class OpenKey {
  public:
   OpenKey(HKEY root, const std::string& path) {
-    if (RegOpenKeyExW(root, Text::ToWide(path).c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &FKey) !=
-        ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, Text::ToWide(path).c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, &FKey) != ERROR_SUCCESS)
       FKey = nullptr;
   }
   ~OpenKey() {
@@ -61,10 +60,9 @@ std::string TRegistryReader::ReadString(const std::string& valueName) const {
 }
 
 const PropertyTable& TRegistryReader::PublishedTable() {
-  static const PropertyTable table(&TComponent::PublishedTable(),
-                                   {{"RootKey", Set(&TRegistryReader::SetRootKey)},
-                                    {"Key", Set(&TRegistryReader::SetKey)},
-                                    {"CanCreate", Set(&TRegistryReader::SetCanCreate)},
-                                    {"About", Set(&TRegistryReader::SetAbout)}});
+  static const PropertyTable table(&TComponent::PublishedTable(), {{"RootKey", Set(&TRegistryReader::SetRootKey)},
+                                                                   {"Key", Set(&TRegistryReader::SetKey)},
+                                                                   {"CanCreate", Set(&TRegistryReader::SetCanCreate)},
+                                                                   {"About", Set(&TRegistryReader::SetAbout)}});
   return table;
 }

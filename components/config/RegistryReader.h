@@ -19,8 +19,10 @@ enum TRootKey : uint8_t {
 
 template <>
 struct EnumNames<TRootKey> {
-  static constexpr auto names() { return std::array{"rkHKEY_CLASSES_ROOT", "rkHKEY_CURRENT_USER", "rkHKEY_LOCAL_MACHINE",
-                                    "rkHKEY_USERS", "rkHKEY_CURRENT_CONFIG"}; }
+  static constexpr auto names() {
+    return std::array{"rkHKEY_CLASSES_ROOT", "rkHKEY_CURRENT_USER", "rkHKEY_LOCAL_MACHINE", "rkHKEY_USERS",
+                      "rkHKEY_CURRENT_CONFIG"};
+  }
 };
 
 class TRegistryReader : public TComponent {

@@ -32,16 +32,15 @@ TBackupSet::TBackupSet(std::string folder) : FFolder(std::move(folder)) {
     std::string line = list.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const size_t tab = line.find('\t');
-    if (tab != std::string::npos)
-      FCopies.push_back({line.substr(0, tab), line.substr(tab + 1)});
+    if (tab != std::string::npos) FCopies.push_back({line.substr(0, tab), line.substr(tab + 1)});
     start = end + 1;
   }
 }
 
 std::string TBackupSet::SetName(const SYSTEMTIME& moment) {
   char name[32];
-  std::snprintf(name, sizeof name, "%04u-%02u-%02u %02u.%02u.%02u", moment.wYear, moment.wMonth, moment.wDay, moment.wHour,
-           moment.wMinute, moment.wSecond);
+  std::snprintf(name, sizeof name, "%04u-%02u-%02u %02u.%02u.%02u", moment.wYear, moment.wMonth, moment.wDay,
+                moment.wHour, moment.wMinute, moment.wSecond);
   return name;
 }
 

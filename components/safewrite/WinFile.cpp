@@ -22,8 +22,8 @@ class FileHandle {
 };
 
 DWORD ReadAll(const std::string& path, DWORD access, std::string& bytes) {
-  const FileHandle file(CreateFileW(Text::ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  const FileHandle file(CreateFileW(Text::ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
   bytes.clear();
   char buffer[65536];
@@ -44,8 +44,8 @@ DWORD ReadForRewrite(const std::string& path, std::string& bytes) {
 }
 
 DWORD Write(const std::string& path, const std::string& bytes, DWORD creation) {
-  const FileHandle file(
-      CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const FileHandle file(CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
   LARGE_INTEGER oldSize{};
   if (!GetFileSizeEx(file.Get(), &oldSize)) return GetLastError();
@@ -93,8 +93,10 @@ void DeleteTree(const std::string& path) {
       const std::string name = Text::FromWide(entry.cFileName);
       if (name == "." || name == "..") continue;
       const std::string child = path + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(child);
-      else Delete(child);
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        DeleteTree(child);
+      else
+        Delete(child);
     } while (FindNextFileW(search, &entry));
     FindClose(search);
   }

@@ -62,8 +62,7 @@ bool TVersionChecker::ReadVersionInfo(TStringList& list) {
     const std::string subBlock = "StringFileInfo\\" + translation + "\\" + name;
     wchar_t* value = nullptr;
     UINT length = 0;
-    if (VerQueryValueW(versionInfo.data(), Text::ToWide(subBlock).c_str(), reinterpret_cast<void**>(&value),
-                       &length) &&
+    if (VerQueryValueW(versionInfo.data(), Text::ToWide(subBlock).c_str(), reinterpret_cast<void**>(&value), &length) &&
         value)
       list.Add(Text::FromWide(value));
   }

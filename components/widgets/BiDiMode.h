@@ -10,8 +10,9 @@ enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLe
 
 template <>
 struct EnumNames<TBiDiMode> {
-  static constexpr auto names() { return std::array{"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
-                                    "bdRightToLeftReadingOnly"}; }
+  static constexpr auto names() {
+    return std::array{"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"};
+  }
 };
 
 inline bool UseRightToLeftReading(TBiDiMode mode) { return mode != bdLeftToRight; }

@@ -35,8 +35,10 @@ TFaceShading FaceShadingOf(const std::string& style) {
 COLORREF FaceBaseColor(COLORREF color, bool enabled, bool hover) {
   int channels[3] = {GetRValue(color), GetGValue(color), GetBValue(color)};
   for (int& channel : channels) {
-    if (!enabled) channel = 200 + channel / 6;
-    else if (hover) channel = RoundHalfEven(channel / 1.1);
+    if (!enabled)
+      channel = 200 + channel / 6;
+    else if (hover)
+      channel = RoundHalfEven(channel / 1.1);
   }
   return RGB(channels[0], channels[1], channels[2]);
 }

@@ -62,6 +62,8 @@ void DrawCheckGlyph(TCanvas& canvas, HWND window, const RECT& cell, const TCheck
   }
   UINT flags = ClassicGlyphFlags(look.Mode, look.State, look.Enabled);
   if (look.BtnFlat && look.Mode == blRadioButton) flags |= DFCS_FLAT;
-  if (look.BtnFlat && look.Mode != blRadioButton) DrawFlatCheckBox(canvas, glyph, flags);
-  else DrawFrameControl(canvas.Handle(), &glyph, DFC_BUTTON, flags);
+  if (look.BtnFlat && look.Mode != blRadioButton)
+    DrawFlatCheckBox(canvas, glyph, flags);
+  else
+    DrawFrameControl(canvas.Handle(), &glyph, DFC_BUTTON, flags);
 }

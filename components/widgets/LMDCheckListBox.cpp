@@ -2,21 +2,18 @@
 
 #include <windowsx.h>
 
-#include "framework/GdiHandles.h"
 #include "components/widgets/LMDApplication.h"
 #include "components/widgets/VisualStyles.h"
+#include "framework/GdiHandles.h"
 
 namespace {
 
 // The state after a user's toggle, by mode.
 uint8_t ToggledState(TLMDButtonListMode mode, uint8_t old, bool allowUnselect) {
   switch (mode) {
-    case blCheckBox3State:
-      return old == csUnchecked ? csGrayed : old == csChecked ? csUnchecked : csChecked;
-    case blRadioButton:
-      return old == csChecked && allowUnselect ? csUnchecked : csChecked;
-    default:
-      return old == csChecked ? csUnchecked : csChecked;
+    case blCheckBox3State: return old == csUnchecked ? csGrayed : old == csChecked ? csUnchecked : csChecked;
+    case blRadioButton: return old == csChecked && allowUnselect ? csUnchecked : csChecked;
+    default: return old == csChecked ? csUnchecked : csChecked;
   }
 }
 
@@ -145,8 +142,10 @@ int TLMDCustomCheckListBox::CheckColumnWidth() const { return FBtnGap + CheckGly
 void TLMDCustomCheckListBox::InvalidateCheck(int index) {
   if (!HandleAllocated() || Updating()) return;
   RECT column = ItemRect(index);
-  if (RightToLeft()) column.left = column.right - CheckColumnWidth();
-  else column.right = column.left + CheckColumnWidth();
+  if (RightToLeft())
+    column.left = column.right - CheckColumnWidth();
+  else
+    column.right = column.left + CheckColumnWidth();
   InvalidateRect(Handle(), &column, TRUE);
   UpdateWindow(Handle());
 }
@@ -171,12 +170,8 @@ void TLMDCustomCheckListBox::ClickAt(int x, int y) {
 
 void TLMDCustomCheckListBox::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_CHAR:
-      KeyPressed(message);
-      return;
-    case WM_DESTROY:
-      FRecords.clear();
-      break;
+    case WM_CHAR: KeyPressed(message); return;
+    case WM_DESTROY: FRecords.clear(); break;
     case WM_NCPAINT:
       TLMDCustomListBox::WndProc(message);
       if (ThemedLook()) PaintThemedBorder();
@@ -245,8 +240,10 @@ void TLMDCustomCheckListBox::MouseLeave() { RedrawBorder(); }
 
 RECT TLMDCustomCheckListBox::TextArea(const RECT& item) const {
   RECT area = item;
-  if (RightToLeft()) area.right -= CheckColumnWidth();
-  else area.left += CheckColumnWidth();
+  if (RightToLeft())
+    area.right -= CheckColumnWidth();
+  else
+    area.left += CheckColumnWidth();
   return area;
 }
 

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "components/widgets/CheckGlyphs.h"
-#include "framework/EnumSet.h"
 #include "components/widgets/LMDItemLayout.h"
 #include "components/widgets/LMDListBox.h"
+#include "framework/EnumSet.h"
 
 struct TLMDButtonListData {
   std::string Text;

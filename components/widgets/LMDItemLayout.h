@@ -23,9 +23,10 @@ enum TLMDAlignment {
 
 template <>
 struct EnumNames<TLMDAlignment> {
-  static constexpr auto names() { return std::array{"agTopLeft",    "agTopCenter",    "agTopRight",
-                                    "agCenterLeft", "agCenter",       "agCenterRight",
-                                    "agBottomLeft", "agBottomCenter", "agBottomRight"}; }
+  static constexpr auto names() {
+    return std::array{"agTopLeft",     "agTopCenter",  "agTopRight",     "agCenterLeft", "agCenter",
+                      "agCenterRight", "agBottomLeft", "agBottomCenter", "agBottomRight"};
+  }
 };
 
 class TLMDLayout : public TPersistent {

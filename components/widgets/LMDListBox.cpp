@@ -294,7 +294,8 @@ void TLMDCustomListBox::DrawFocus(HDC dc, RECT rect) {
   FItemCanvas.Pen().Color = FBevelFocusShadowColor;
   FItemCanvas.Polyline({{rect.left, rect.bottom - 1}, {rect.left, rect.top}, {rect.right, rect.top}});
   FItemCanvas.Pen().Color = FBevelFocusLightColor;
-  FItemCanvas.Polyline({{rect.right - 1, rect.top}, {rect.right - 1, rect.bottom - 1}, {rect.left - 1, rect.bottom - 1}});
+  FItemCanvas.Polyline(
+      {{rect.right - 1, rect.top}, {rect.right - 1, rect.bottom - 1}, {rect.left - 1, rect.bottom - 1}});
 }
 
 void TLMDCustomListBox::WndProc(TMessage& message) {
@@ -314,7 +315,6 @@ void TLMDCustomListBox::WndProc(TMessage& message) {
       message.Result = reinterpret_cast<LRESULT>(ListBrush());
       return;
     }
-    default:
-      TWinControl::WndProc(message);
+    default: TWinControl::WndProc(message);
   }
 }

@@ -2,7 +2,6 @@
 
 #include "components/widgets/ProgressCyl2.h"
 
-
 template <class V>
 void TPCColorStyle::Change(V& field, V value) {
   if (AssignIfChanged(field, value) && FControl) FControl->StyleChanged();

@@ -23,7 +23,9 @@ enum TFontOrientation : uint8_t { foLeftToRight, foTopToBottom, foBottomToTop };
 
 template <>
 struct EnumNames<TCylinderEffect> {
-  static constexpr auto names() { return std::array{"ceFlat", "ceUltraLow", "ceLow", "ceMedium", "ceHigh", "ceMaximum"}; }
+  static constexpr auto names() {
+    return std::array{"ceFlat", "ceUltraLow", "ceLow", "ceMedium", "ceHigh", "ceMaximum"};
+  }
 };
 
 template <>

@@ -12,8 +12,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "framework/GdiHandles.h"
 #include "components/widgets/ProgressCyl2.h"
+#include "framework/GdiHandles.h"
 #include "framework/Text.h"
 
 namespace {
@@ -103,11 +103,15 @@ void TProgressCyl::Paint() {
   if (!FReady || !CheckGeometry()) return;
   FBuffer->SetHeight(Height());
   FBuffer->SetWidth(Width());
-  if (FOrientation == pbHorizontal) PaintHorizontal();
-  else PaintVertical();
+  if (FOrientation == pbHorizontal)
+    PaintHorizontal();
+  else
+    PaintVertical();
   if (FShowText) {
-    if (FFontEffect == feInvert) DrawInvertedCaption();
-    else DrawCaption();
+    if (FFontEffect == feInvert)
+      DrawInvertedCaption();
+    else
+      DrawCaption();
   }
   if (Canvas().Handle()) Canvas().Draw(0, 0, *FBuffer);
 }
@@ -121,8 +125,7 @@ void TProgressCyl::PaintHorizontal() {
   for (int y = FInnerInset; y <= Height() - FInnerInset - 1; ++y, ++kF, ++kB) {
     FillColumns(*FBuffer, y, FInnerInset, FFillEdge, Shade(kF, FRowStep, *FForeStyle, FForeFactors));
     FillColumns(*FBuffer, y, FFillEdge, FFillEdge, Shade(kF, FRowStep, *FForeStyle, FLineFactors));
-    FillColumns(*FBuffer, y, FFillEdge + 1, Width() - FInnerInset - 1,
-                Shade(kB, FRowStep, *FBackStyle, FBackFactors));
+    FillColumns(*FBuffer, y, FFillEdge + 1, Width() - FInnerInset - 1, Shade(kB, FRowStep, *FBackStyle, FBackFactors));
   }
   PaintFrames();
 }

@@ -107,7 +107,8 @@ const Look Looks[] = {
 };
 
 const Look& LookOf(TProEffect effect) {
-  return *std::find_if(std::begin(Looks), std::end(Looks), [effect](const Look& look) { return look.Effect == effect; });
+  return *std::find_if(std::begin(Looks), std::end(Looks),
+                       [effect](const Look& look) { return look.Effect == effect; });
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "components/widgets/ButtonFace.h"
-#include "framework/GdiHandles.h"
 #include "framework/Forms.h"
+#include "framework/GdiHandles.h"
 #include "framework/Text.h"
 
 namespace {
@@ -40,10 +40,9 @@ bool ReadBitmapFile(TBitmap& picture, const std::string& data) {
   if (file.bfType != 0x4D42 || Prefix + file.bfOffBits > data.size()) return false;
   const int width = info.biWidth, height = std::abs(info.biHeight);
   picture.SetSize(width, height);
-  return SetDIBitsToDevice(picture.Canvas().Handle(), 0, 0, width, height, 0, 0, 0, height,
-                           data.data() + Prefix + file.bfOffBits,
-                           reinterpret_cast<const BITMAPINFO*>(data.data() + Prefix + sizeof(file)),
-                           DIB_RGB_COLORS) > 0;
+  return SetDIBitsToDevice(
+             picture.Canvas().Handle(), 0, 0, width, height, 0, 0, 0, height, data.data() + Prefix + file.bfOffBits,
+             reinterpret_cast<const BITMAPINFO*>(data.data() + Prefix + sizeof(file)), DIB_RGB_COLORS) > 0;
 }
 
 void SetImageDataFromLayout(TPersistent& object, const LayoutValue& value) {
@@ -238,9 +237,9 @@ void TbButton::PaintOn(TCanvas& canvas) {
   ShadeFace(face, W, H, FaceBaseColor(ColorToRGB(Color()), Enabled(), FHover), FaceShadingOf(style), FPressed);
 
   canvas.Font().Assign(Font());
-  const TFacePlacement placement = PlaceOnFace(Text::LowerCase(FImageMode), W, H, FImageBitmap.Width(),
-                                               FImageBitmap.Height(), canvas.TextWidth(Caption()),
-                                               canvas.TextHeight("W"));
+  const TFacePlacement placement =
+      PlaceOnFace(Text::LowerCase(FImageMode), W, H, FImageBitmap.Width(), FImageBitmap.Height(),
+                  canvas.TextWidth(Caption()), canvas.TextHeight("W"));
   if (placement.EmptiesCaption) SetCaption("");
   if (!FImageBitmap.Empty())
     BitBlt(face.Canvas().Handle(), placement.Picture.x, placement.Picture.y, FImageBitmap.Width(),

@@ -15,7 +15,9 @@ std::string SoundBankText(const std::string& engineGain) {
          "EnableEQOnCars=False\r\n"
          "\r\n"
          "[AMP::SOUNDS]\r\n"
-         "Engine=" + engineGain + "\r\n"
+         "Engine=" +
+         engineGain +
+         "\r\n"
          "EngineTransmission=0.35\r\n"
          "; gravel and tarmac\r\n"
          "GravelParticles=1.0\r\n"

@@ -41,7 +41,8 @@ class Roots {
   TForm1& form() { return fixture.Form(); }
   std::vector<std::string> Listed() {
     std::vector<std::string> names;
-    for (int i = 0; i < form().CLB->Count(); ++i) names.push_back(form().CLB->Items(i) + (form().CLB->Checked(i) ? "" : " (unticked)"));
+    for (int i = 0; i < form().CLB->Count(); ++i)
+      names.push_back(form().CLB->Items(i) + (form().CLB->Checked(i) ? "" : " (unticked)"));
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -110,8 +111,14 @@ TEST(GameFolderEntry, FolderArgumentStandsForTheRegistryRoot) {
       {[](Roots& r) { return r.Other() + "\""; }, OtherListed},
       {[](Roots& r) { return "\"" + r.Missing() + "\""; }, MissingRefused},
       // No argument, or an empty one: start-up as without a command line.
-      {[](Roots&) { return ""; }, [](Roots& r) { return Outcome{r.fixture.GameRootPath(), r.fixture.GameRootPath(), {"a.ini"}, {}}; }},
-      {[](Roots&) { return "\"\""; }, [](Roots& r) { return Outcome{r.fixture.GameRootPath(), r.fixture.GameRootPath(), {"a.ini"}, {}}; }},
+      {[](Roots&) { return ""; },
+       [](Roots& r) {
+         return Outcome{r.fixture.GameRootPath(), r.fixture.GameRootPath(), {"a.ini"}, {}};
+       }},
+      {[](Roots&) { return "\"\""; },
+       [](Roots& r) {
+         return Outcome{r.fixture.GameRootPath(), r.fixture.GameRootPath(), {"a.ini"}, {}};
+       }},
   };
   for (const auto& [argument, expected] : cases) {
     Roots r;
@@ -148,7 +155,10 @@ TEST(GameFolderEntry, QuotesAroundATypedPathAreRemovedBeforeItIsUsed) {
 TEST(GameFolderEntry, DroppedFolderIsTakenAsTypedAndConfirmed) {
   const std::pair<std::function<std::vector<std::string>(Roots&)>, std::function<Outcome(Roots&)>> cases[] = {
       {[](Roots& r) { return std::vector<std::string>{r.Other()}; }, OtherListed},
-      {[](Roots& r) { return std::vector<std::string>{r.Other(), r.fixture.GameRootPath()}; }, OtherListed},
+      {[](Roots& r) {
+         return std::vector<std::string>{r.Other(), r.fixture.GameRootPath()};
+       },
+       OtherListed},
       {[](Roots& r) { return std::vector<std::string>{r.Missing()}; }, MissingRefused},
   };
   for (const auto& [dropped, expected] : cases) {

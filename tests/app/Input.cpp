@@ -48,8 +48,8 @@ HWND ModifierWindow() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"Klangor.Test.Modifiers";
     RegisterClassW(&windowClass);
-    return CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                         windowClass.hInstance, nullptr);
+    return CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance,
+                         nullptr);
   }();
   return window;
 }

@@ -160,9 +160,9 @@ TEST(ListCommands, UncheckAllTogglesTicksCaptionAndColour) {
 TEST(ListCommands, DefaultValuesFillThenClearTheValueFields) {
   RootsWindow w;
   TForm1& form = w.form();
-  const std::vector<std::string> defaults = {"1.0", "0.35", "0.35", "0.2",  "1.0",  "1.0", "1.0", "1.0", "1.0", "0.5",
-                                             "0.3", "0.25", "0.5",  "1.0",  "1.0",  "0.5", "0.5", "0.5", "1.0", "1.0",
-                                             "1.0", "0.25", "0.25", "1.0",  "0.5",  "1.0", "1.0", "1.0"};
+  const std::vector<std::string> defaults = {"1.0", "0.35", "0.35", "0.2", "1.0", "1.0", "1.0", "1.0", "1.0", "0.5",
+                                             "0.3", "0.25", "0.5",  "1.0", "1.0", "0.5", "0.5", "0.5", "1.0", "1.0",
+                                             "1.0", "0.25", "0.25", "1.0", "0.5", "1.0", "1.0", "1.0"};
   const std::string root = form.Edit2->Text();
   form.CheckBox1->SetChecked(true);
   form.GainRows()[0].Field->SetText("0.7");  // typed by the user: overwritten

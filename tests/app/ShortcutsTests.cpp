@@ -19,8 +19,7 @@ using namespace klangor::test;
 
 namespace {
 
-const std::string ReportHeading =
-    "Certains fichiers n'ont pas pu être modifiés :\rSome files could not be modified:";
+const std::string ReportHeading = "Certains fichiers n'ont pas pu être modifiés :\rSome files could not be modified:";
 
 // Everything a command of the window can change, files included.
 struct WindowState {

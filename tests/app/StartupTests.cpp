@@ -44,8 +44,8 @@ RECT WindowRectIn(HWND window, HWND parent) {
 TEST(Startup, LayoutCreatesEveryComponentInItsOrder) {
   FormFixture fixture;
   TForm1& form = fixture.CreateForm();
-  std::vector<std::string> expected = {"Label1", "Label2", "Label4", "PC1", "Label33", "bButton1", "bButton2",
-                                       "Edit2", "GroupBox1", "Label3", "Label62", "Edit1", "CheckBox1", "GroupBox2"};
+  std::vector<std::string> expected = {"Label1", "Label2",    "Label4", "PC1",     "Label33", "bButton1",  "bButton2",
+                                       "Edit2",  "GroupBox1", "Label3", "Label62", "Edit1",   "CheckBox1", "GroupBox2"};
   for (int n = 5; n <= 32; ++n) expected.push_back("Label" + IntToStr(n));
   for (int n = 34; n <= 61; ++n) expected.push_back("Label" + IntToStr(n));
   for (int n = 3; n <= 30; ++n) expected.push_back("Edit" + IntToStr(n));
@@ -67,12 +67,34 @@ TEST(Startup, LayoutCreatesEveryComponentInItsOrder) {
 TEST(Startup, GainFieldsTakeTheirKeysFromTheirLabels) {
   FormFixture fixture;
   TForm1& form = fixture.CreateForm();
-  const std::vector<std::string> keys = {
-      "Engine",  "EngineTransmission", "TransmissionDiff", "Turbo",        "BlowOffValve", "DriveShaftBroken",
-      "GravelParticles", "Squeeks",   "Suspension",       "Horn",          "Helicopter",   "Bird",
-      "Wind",    "EnviormentalReflections", "Offtrack",   "Pop",           "ExhaustPop",   "Bang",
-      "Ignition", "Enginefire",       "BrokenCooler",     "WiperEngine",   "Wiper",        "Impacts",
-      "ImpactScreams", "Servicepark_BG", "Servicepark_FX", "Rain"};
+  const std::vector<std::string> keys = {"Engine",
+                                         "EngineTransmission",
+                                         "TransmissionDiff",
+                                         "Turbo",
+                                         "BlowOffValve",
+                                         "DriveShaftBroken",
+                                         "GravelParticles",
+                                         "Squeeks",
+                                         "Suspension",
+                                         "Horn",
+                                         "Helicopter",
+                                         "Bird",
+                                         "Wind",
+                                         "EnviormentalReflections",
+                                         "Offtrack",
+                                         "Pop",
+                                         "ExhaustPop",
+                                         "Bang",
+                                         "Ignition",
+                                         "Enginefire",
+                                         "BrokenCooler",
+                                         "WiperEngine",
+                                         "Wiper",
+                                         "Impacts",
+                                         "ImpactScreams",
+                                         "Servicepark_BG",
+                                         "Servicepark_FX",
+                                         "Rain"};
   ASSERT_EQ(form.GainRows().size(), keys.size());
   for (size_t row = 0; row < keys.size(); ++row) {
     EXPECT_EQ(form.GainRows()[row].Field->Name(), "Edit" + IntToStr(static_cast<long long>(row) + 3));
@@ -97,12 +119,18 @@ TEST(Startup, WindowMatchesItsStoredLayout) {
     RECT expected;
   };
   const std::vector<Place> places = {
-      {form.Edit2, {8, 21, 671, 42}},         {form.bButton5, {677, 21, 697, 42}},
-      {form.CLB, {9, 61, 242, 443}},          {form.GroupBox1, {254, 60, 697, 103}},
-      {form.GroupBox2, {254, 116, 697, 455}}, {form.bButton3, {9, 462, 172, 480}},
-      {form.bButton1, {254, 462, 421, 480}},  {form.bButton4, {427, 462, 609, 480}},
-      {form.bButton2, {615, 462, 696, 480}},  {form.CheckBox2, {357, 104, 593, 121}},
-      {form.Edit1, {160, 15, 219, 37}},       {form.CheckBox1, {256, 16, 373, 33}},
+      {form.Edit2, {8, 21, 671, 42}},
+      {form.bButton5, {677, 21, 697, 42}},
+      {form.CLB, {9, 61, 242, 443}},
+      {form.GroupBox1, {254, 60, 697, 103}},
+      {form.GroupBox2, {254, 116, 697, 455}},
+      {form.bButton3, {9, 462, 172, 480}},
+      {form.bButton1, {254, 462, 421, 480}},
+      {form.bButton4, {427, 462, 609, 480}},
+      {form.bButton2, {615, 462, 696, 480}},
+      {form.CheckBox2, {357, 104, 593, 121}},
+      {form.Edit1, {160, 15, 219, 37}},
+      {form.CheckBox1, {256, 16, 373, 33}},
       {form.GainRows()[0].Field, {137, 18, 196, 40}},     // Edit3, left column, first line
       {form.GainRows()[13].Field, {137, 314, 196, 336}},  // Edit16, left column, last line
       {form.GainRows()[14].Field, {343, 18, 402, 40}},    // Edit17, right column, first line
@@ -160,8 +188,7 @@ TEST(Startup, RegistryRootListsEverySoundBankTicked) {
 
   EXPECT_EQ(form.GameRoot(), fixture.GameRootPath());
   EXPECT_EQ(form.Edit2->Text(), fixture.GameRootPath());
-  EXPECT_EQ(Sorted(ListedFiles(form)),
-            Sorted({"Car_Generic.ini", "Gravel.ini", "Tarmac.INI", "Crowd.ini"}));
+  EXPECT_EQ(Sorted(ListedFiles(form)), Sorted({"Car_Generic.ini", "Gravel.ini", "Tarmac.INI", "Crowd.ini"}));
   EXPECT_TRUE(AllTicked(form));
   EXPECT_EQ(form.Label1->Caption(), "Nb de fichiers / Nb of files : 4");
   EXPECT_EQ(form.PC1->Max(), 4);

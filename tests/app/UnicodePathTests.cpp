@@ -23,8 +23,8 @@ using Names = std::vector<std::string>;
 // Polish, Czech, Cyrillic, Greek, Japanese, an emoji outside the Basic
 // Multilingual Plane, and two names that differ only in a letter that no
 // 8-bit Western code page holds.
-const Names BankNames = {"Łódź.ini", "Řeřicha.ini", "Двигатель.ini", "Ω.ini", "音響.ini", "🚗 Rally.ini",
-                         "Cār.ini",  "Car.ini"};
+const Names BankNames = {"Łódź.ini", "Řeřicha.ini", "Двигатель.ini", "Ω.ini",
+                         "音響.ini", "🚗 Rally.ini", "Cār.ini",       "Car.ini"};
 
 const std::string Audio = "\\KOVEN\\Sounds\\Audio";
 

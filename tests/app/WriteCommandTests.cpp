@@ -31,8 +31,7 @@ const std::string RangeMessage =
     "Les valeurs doivent être comprises entre 0 et 1, si vous voulez dépasser la valeur 1.0 cochez la case "
     "prévue\rValues must be between 0 and 1, If you want to exceed the value 1.0 use the checkbox provided";
 const std::string PathMessage = "Le chemin n'est pas valide\rPath is not valid";
-const std::string ReportHeading =
-    "Certains fichiers n'ont pas pu être modifiés :\rSome files could not be modified:";
+const std::string ReportHeading = "Certains fichiers n'ont pas pu être modifiés :\rSome files could not be modified:";
 const std::string InUse = " : utilisé par un autre programme (le jeu ?) / in use by another program (the game?)";
 const std::string Missing = " : n'existe plus / no longer exists";
 const std::string NotText = " : pas un fichier de réglages texte / not a text settings file";
@@ -178,11 +177,34 @@ TEST(WriteCommand, TickedFilesReceiveTheTypedValueAndNothingElseChanges) {
 TEST(WriteCommand, ValuesGoInTheTableOrderIntoTheirSections) {
   // Keys missing from a file are added at the end of their section and a
   // missing section at the end of the file, so an empty file shows the order.
-  const char* const keys[] = {"Engine", "EngineTransmission", "TransmissionDiff", "Turbo", "BlowOffValve",
-                              "DriveShaftBroken", "GravelParticles", "Squeeks", "Suspension", "Horn", "Helicopter",
-                              "Bird", "Wind", "EnviormentalReflections", "Offtrack", "Pop", "ExhaustPop", "Bang",
-                              "Ignition", "Enginefire", "BrokenCooler", "WiperEngine", "Wiper", "Impacts",
-                              "ImpactScreams", "Servicepark_BG", "Servicepark_FX", "Rain"};
+  const char* const keys[] = {"Engine",
+                              "EngineTransmission",
+                              "TransmissionDiff",
+                              "Turbo",
+                              "BlowOffValve",
+                              "DriveShaftBroken",
+                              "GravelParticles",
+                              "Squeeks",
+                              "Suspension",
+                              "Horn",
+                              "Helicopter",
+                              "Bird",
+                              "Wind",
+                              "EnviormentalReflections",
+                              "Offtrack",
+                              "Pop",
+                              "ExhaustPop",
+                              "Bang",
+                              "Ignition",
+                              "Enginefire",
+                              "BrokenCooler",
+                              "WiperEngine",
+                              "Wiper",
+                              "Impacts",
+                              "ImpactScreams",
+                              "Servicepark_BG",
+                              "Servicepark_FX",
+                              "Rain"};
   Lines everyGain = {"[AMP::SOUNDS]"};
   for (int n = 3; n <= 30; ++n) everyGain.push_back(std::string(keys[n - 3]) + "=0." + IntToStr(n));
   struct Case {
@@ -233,12 +255,10 @@ TEST(WriteCommand, GainCheckPassesRefusesOrStops) {
     std::string shownAfter;
   };
   const Case cases[] = {
-      {"0", false, Written, "0"},           {"1", false, Written, "1"},
-      {"1.0", false, Written, "1.0"},       {"0,5", false, Written, "0.5"},
-      {"1.01", false, OutOfRange, "1.01"},  {"-0.1", false, OutOfRange, "-0.1"},
-      {"1e1", false, OutOfRange, "1e1"},    {"1.01", true, Written, "1.01"},
-      {"-0.1", true, Written, "-0.1"},      {"-5", true, Written, "-5"},
-      {"abc", false, NotANumber, "abc"},    {"1.2.3", true, NotANumber, "1.2.3"},
+      {"0", false, Written, "0"},           {"1", false, Written, "1"},          {"1.0", false, Written, "1.0"},
+      {"0,5", false, Written, "0.5"},       {"1.01", false, OutOfRange, "1.01"}, {"-0.1", false, OutOfRange, "-0.1"},
+      {"1e1", false, OutOfRange, "1e1"},    {"1.01", true, Written, "1.01"},     {"-0.1", true, Written, "-0.1"},
+      {"-5", true, Written, "-5"},          {"abc", false, NotANumber, "abc"},   {"1.2.3", true, NotANumber, "1.2.3"},
       {"1e400", true, NotANumber, "1e400"},
   };
   Window w({"a.ini"});

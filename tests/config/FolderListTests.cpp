@@ -23,9 +23,17 @@ std::vector<std::string> Sorted(const TStringList& list) {
 
 TEST(AddBackslash, CompletesFolderPaths) {
   const std::pair<std::string, std::string> cases[] = {
-      {"", ""},           {"C:", "C:"},          {"C:\\Data\\", "C:\\Data\\"}, {"C:\\Data", "C:\\Data\\"},
-      {"d", "d:\\"},      {"D", "D:\\"},         {"z", "z:\\"},                {"5", "5\\"},
-      {"é", "é\\"}, {"ab", "ab\\"},        {"\\\\server\\share", "\\\\server\\share\\"},
+      {"", ""},
+      {"C:", "C:"},
+      {"C:\\Data\\", "C:\\Data\\"},
+      {"C:\\Data", "C:\\Data\\"},
+      {"d", "d:\\"},
+      {"D", "D:\\"},
+      {"z", "z:\\"},
+      {"5", "5\\"},
+      {"é", "é\\"},
+      {"ab", "ab\\"},
+      {"\\\\server\\share", "\\\\server\\share\\"},
   };
   for (const auto& [path, expected] : cases) EXPECT_EQ(AddBackslash(path), expected) << "'" << path << "'";
 }
@@ -81,8 +89,8 @@ TEST_F(FolderListTest, PathInNameJoinsFolderAndName) {
 
 TEST_F(FolderListTest, NamesInAnyScriptAreListedAsTheyAre) {
   // Cār and Car differ only in a letter no 8-bit Western code page holds.
-  const std::vector<std::string> names = {"Cār.ini", "Car.ini", "Ω.ini", "Łódź.ini", "Двигатель.ini", "音響.ini",
-                                          "🚗.ini"};
+  const std::vector<std::string> names = {"Cār.ini",       "Car.ini",  "Ω.ini", "Łódź.ini",
+                                          "Двигатель.ini", "音響.ini", "🚗.ini"};
   folder.makeFolder("Ścieżka");
   for (const std::string& name : names) folder.writeFile("Ścieżka\\" + name, "");
   lister.SetPathName(folder.pathOf("Ścieżka"));

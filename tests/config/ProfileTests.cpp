@@ -68,8 +68,8 @@ Lines SectionLines(const Lines& lines, const std::string& header) {
 
 TEST(Profile, NewInstanceIsEmptyReadingWithoutError) {
   TProfile profile(nullptr);
-  for (const std::string& text : {profile.Category(), profile.KeyName(), profile.DefaultValue(),
-                                  profile.DataString(), profile.IniFileName()})
+  for (const std::string& text :
+       {profile.Category(), profile.KeyName(), profile.DefaultValue(), profile.DataString(), profile.IniFileName()})
     EXPECT_EQ(text, "");
   EXPECT_EQ(profile.Action(), paRead);
   EXPECT_EQ(profile.Error(), 0);
@@ -118,14 +118,14 @@ TEST_F(ProfileTest, ReadsFollowTheResultRules) {
   folder.writeFile("Audio.ini", SoundBank + "[Long]\r\nValue=" + value200 + "\r\n");
   const Case cases[] = {
       {"AMP::SOUNDS", "Engine", "", "1.0", true},
-      {"amp::sounds", "ENGINE", "", "1.0", true},       // names match regardless of case
+      {"amp::sounds", "ENGINE", "", "1.0", true},  // names match regardless of case
       {"Long", "Value", "", value200.substr(0, 128), true},
-      {"AMP::SOUNDS", "Missing", "", "", false},        // the blank default reads back empty
+      {"AMP::SOUNDS", "Missing", "", "", false},  // the blank default reads back empty
       {"AMP::SOUNDS", "Missing", "   ", "", false},
       {"AMP::SOUNDS", "Missing", "x", "x", true},
-      {"AMP::SOUNDS", "Missing", "x  ", "x", true},     // a default loses its blanks at the end
+      {"AMP::SOUNDS", "Missing", "x  ", "x", true},  // a default loses its blanks at the end
       {"NoSection", "Engine", "d", "d", true},
-      {"AMP::SOUNDS", "Empty", "", "", false},          // an empty value counts as nothing read
+      {"AMP::SOUNDS", "Empty", "", "", false},  // an empty value counts as nothing read
       {"AMP::SOUNDS", "Empty", "x", "", false},
   };
   for (const Case& c : cases) {
@@ -254,8 +254,8 @@ TEST_F(ProfileTest, WriteThatCannotBeDoneFailsAndLeavesTheFile) {
 
   // The running game holds its sound banks open without write sharing.
   const std::string before = folder.readFile("Audio.ini");
-  HANDLE held = CreateFileA(folder.pathOf("Audio.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE held = CreateFileA(folder.pathOf("Audio.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   profile.SetIniFileName(folder.pathOf("Audio.ini"));
   EXPECT_FALSE(profile.Execute());
@@ -288,7 +288,10 @@ TEST_F(ProfileTest, WriteKeepsTheFilesEncodingAndItsOtherCharacters) {
     std::string bytes;        // "; Réglages" then the bank's first lines
     std::string keptComment;  // the comment's bytes, as they must stay
   };
-  const std::string utf16Comment("\xFF\xFE;\0 \0R\0\xE9\0g\0l\0a\0g\0" "e\0s\0", 22);
+  const std::string utf16Comment(
+      "\xFF\xFE;\0 \0R\0\xE9\0g\0l\0a\0g\0"
+      "e\0s\0",
+      22);
   auto utf16 = [](const std::string& ascii) {
     std::string wide;
     for (char c : ascii) wide += std::string{c, '\0'};

@@ -81,10 +81,13 @@ TEST(RegistryReader, ValueThatIsNotTextRaisesNamingTheValue) {
 
 TEST(RegistryReader, RootKeysMapToThePredefinedRoots) {
   const std::pair<int, HKEY> roots[] = {
-      {rkHKEY_CLASSES_ROOT, HKEY_CLASSES_ROOT}, {rkHKEY_CURRENT_USER, HKEY_CURRENT_USER},
-      {rkHKEY_LOCAL_MACHINE, HKEY_LOCAL_MACHINE}, {rkHKEY_USERS, HKEY_USERS},
+      {rkHKEY_CLASSES_ROOT, HKEY_CLASSES_ROOT},
+      {rkHKEY_CURRENT_USER, HKEY_CURRENT_USER},
+      {rkHKEY_LOCAL_MACHINE, HKEY_LOCAL_MACHINE},
+      {rkHKEY_USERS, HKEY_USERS},
       {rkHKEY_CURRENT_CONFIG, HKEY_CURRENT_CONFIG},  // 0x80000005: performance data is skipped
-      {5, HKEY_LOCAL_MACHINE}, {255, HKEY_LOCAL_MACHINE}};
+      {5, HKEY_LOCAL_MACHINE},
+      {255, HKEY_LOCAL_MACHINE}};
   for (const auto& [ordinal, handle] : roots)
     EXPECT_EQ(TRegistryReader::RootKeyHandle(static_cast<TRootKey>(ordinal)), handle) << ordinal;
 }

@@ -84,8 +84,10 @@ class TextGenerator {
   void Damage(std::string& text) {
     static const char junk[] = {'a', 'x', '.', ',', 'e', 'E', '+', '-', ' ', '\t', '0', '9', '\xE9', '/'};
     const size_t at = static_cast<size_t>(Below(static_cast<int>(text.size()) + 1));
-    if (!text.empty() && Chance(3)) text.erase(at == text.size() ? at - 1 : at, 1);
-    else text.insert(at, 1, junk[Below(sizeof junk)]);
+    if (!text.empty() && Chance(3))
+      text.erase(at == text.size() ? at - 1 : at, 1);
+    else
+      text.insert(at, 1, junk[Below(sizeof junk)]);
   }
 
   std::mt19937 FRandom;
@@ -95,11 +97,22 @@ class TextGenerator {
 
 TEST(FloatText, ReadsTheCommaGrammar) {
   const std::pair<std::string, double> numbers[] = {
-      {"0", 0.0},          {"1", 1.0},           {"0,5", 0.5},         {",5", 0.5},
-      {"5,", 5.0},         {",", 0.0},           {"-,", -0.0},         {"  -1,5e+2  ", -150.0},
-      {"+2E-1", 0.2},      {"1e0", 1.0},         {"007,50", 7.5},      {"1e-400", 0.0},
-      {"1,7976931348623157e308", DBL_MAX},      {"4,9406564584124654e-324", 4.9406564584124654e-324},
-      {"0e99999999999999999999", 0.0},           {"1e-99999999999999999999", 0.0},
+      {"0", 0.0},
+      {"1", 1.0},
+      {"0,5", 0.5},
+      {",5", 0.5},
+      {"5,", 5.0},
+      {",", 0.0},
+      {"-,", -0.0},
+      {"  -1,5e+2  ", -150.0},
+      {"+2E-1", 0.2},
+      {"1e0", 1.0},
+      {"007,50", 7.5},
+      {"1e-400", 0.0},
+      {"1,7976931348623157e308", DBL_MAX},
+      {"4,9406564584124654e-324", 4.9406564584124654e-324},
+      {"0e99999999999999999999", 0.0},
+      {"1e-99999999999999999999", 0.0},
   };
   for (const auto& [text, value] : numbers) {
     const std::optional<double> read = TryStrToFloat(text);
@@ -110,10 +123,10 @@ TEST(FloatText, ReadsTheCommaGrammar) {
 }
 
 TEST(FloatText, RefusesWhatIsNotANumberOrTooLarge) {
-  const char* const refused[] = {"",     " ",       "abc",  "1.5",   "1,2,3", "1.2.3", "e5",     "1e",
-                                 "1e+",  "1 0",     "--1",  "+-1",   "\t1",   "1\t",   "1,5x",   "0x10",
-                                 "inf",  "nan",     "1e5,", "1,8e308", "-1e400", "1e99999999999999999999",
-                                 "+",    "-",       ",,",   "1e1,5"};
+  const char* const refused[] = {
+      "",    " ",   "abc", "1.5",  "1,2,3", "1.2.3", "e5",  "1e",   "1e+",     "1 0",    "--1",
+      "+-1", "\t1", "1\t", "1,5x", "0x10",  "inf",   "nan", "1e5,", "1,8e308", "-1e400", "1e99999999999999999999",
+      "+",   "-",   ",,",  "1e1,5"};
   for (const char* text : refused) EXPECT_FALSE(TryStrToFloat(text).has_value()) << "'" << text << "'";
 }
 

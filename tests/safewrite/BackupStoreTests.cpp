@@ -84,9 +84,8 @@ TEST(BackupStore, CopiesAreListedWithTheirOriginalPathAndMarkedWhileWriting) {
   const std::string folder = "Local\\Klangor\\Backups\\2024-05-04 08.00.00\\";
   EXPECT_EQ(b.folder.readFile(folder + "a.ini"), std::string("[A]\r\n\0x=1", 10));
   EXPECT_EQ(b.folder.readFile(folder + "A.INI (2)"), "second");
-  EXPECT_EQ(b.folder.readFile(folder + "files.txt"), "a.ini\t" + original + "\r\nA.INI (2)\t" +
-                                                         b.folder.pathOf("Game\\A.INI") +
-                                                         "\r\n");
+  EXPECT_EQ(b.folder.readFile(folder + "files.txt"),
+            "a.ini\t" + original + "\r\nA.INI (2)\t" + b.folder.pathOf("Game\\A.INI") + "\r\n");
   set.Finish();
   const TBackupSet reread = *b.store.Newest();
   EXPECT_FALSE(reread.Interrupted());

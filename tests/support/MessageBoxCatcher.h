@@ -15,34 +15,34 @@
 namespace klangor::test {
 
 struct CaughtBox {
-    std::string caption;
-    std::string text;                  // the message: the box's non-icon Static
-    std::vector<std::string> buttons;  // button captions in the box's order ("&Yes", "&No")
-    bool hasIcon = false;              // a Static with SS_ICON is shown
-    int answer = 0;                    // the command id the catcher answered with
+  std::string caption;
+  std::string text;                  // the message: the box's non-icon Static
+  std::vector<std::string> buttons;  // button captions in the box's order ("&Yes", "&No")
+  bool hasIcon = false;              // a Static with SS_ICON is shown
+  int answer = 0;                    // the command id the catcher answered with
 };
 
 class MessageBoxCatcher {
-public:
-    MessageBoxCatcher();
-    ~MessageBoxCatcher();
-    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
-    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+ public:
+  MessageBoxCatcher();
+  ~MessageBoxCatcher();
+  MessageBoxCatcher(const MessageBoxCatcher&) = delete;
+  MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
-    // Queues the answer for the next box not yet answered (IDYES, IDNO, IDCANCEL...).
-    // Boxes beyond the queued answers get their first button.
-    void answerNext(int commandId);
+  // Queues the answer for the next box not yet answered (IDYES, IDNO, IDCANCEL...).
+  // Boxes beyond the queued answers get their first button.
+  void answerNext(int commandId);
 
-    const std::vector<CaughtBox>& boxes() const { return boxes_; }
+  const std::vector<CaughtBox>& boxes() const { return boxes_; }
 
-private:
-    static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
-    void catchBox(HWND box);
+ private:
+  static LRESULT CALLBACK hookProc(int code, WPARAM wParam, LPARAM lParam);
+  void catchBox(HWND box);
 
-    HHOOK hook_ = nullptr;
-    MessageBoxCatcher* previous_ = nullptr;
-    std::deque<int> answers_;
-    std::vector<CaughtBox> boxes_;
+  HHOOK hook_ = nullptr;
+  MessageBoxCatcher* previous_ = nullptr;
+  std::deque<int> answers_;
+  std::vector<CaughtBox> boxes_;
 };
 
 }  // namespace klangor::test

@@ -14,27 +14,27 @@
 namespace klangor::test {
 
 class RegistryFixture {
-public:
-    RegistryFixture(HKEY root, const std::string& subKey, REGSAM view = 0);
-    ~RegistryFixture();
-    RegistryFixture(const RegistryFixture&) = delete;
-    RegistryFixture& operator=(const RegistryFixture&) = delete;
+ public:
+  RegistryFixture(HKEY root, const std::string& subKey, REGSAM view = 0);
+  ~RegistryFixture();
+  RegistryFixture(const RegistryFixture&) = delete;
+  RegistryFixture& operator=(const RegistryFixture&) = delete;
 
-    // An empty name sets the key's default (unnamed) value.
-    void setString(const std::string& name, const std::string& value);
-    void setExpandString(const std::string& name, const std::string& value);
-    void setDword(const std::string& name, DWORD value);
+  // An empty name sets the key's default (unnamed) value.
+  void setString(const std::string& name, const std::string& value);
+  void setExpandString(const std::string& name, const std::string& value);
+  void setDword(const std::string& name, DWORD value);
 
-    const std::string& subKey() const { return subKey_; }
+  const std::string& subKey() const { return subKey_; }
 
-private:
-    void setValue(const std::string& name, DWORD type, const void* data, DWORD size);
+ private:
+  void setValue(const std::string& name, DWORD type, const void* data, DWORD size);
 
-    HKEY root_;
-    std::string subKey_;
-    REGSAM view_;
-    std::string ownedKey_;  // the highest key of subKey_ that this fixture created
-    HKEY key_ = nullptr;
+  HKEY root_;
+  std::string subKey_;
+  REGSAM view_;
+  std::string ownedKey_;  // the highest key of subKey_ that this fixture created
+  HKEY key_ = nullptr;
 };
 
 }  // namespace klangor::test

@@ -10,28 +10,28 @@
 namespace klangor::test {
 
 class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
 
-    // The folder's full Windows path, without a trailing backslash.
-    const std::string& path() const { return path_; }
-    // path() + "\" + relative.
-    std::string pathOf(const std::string& relative) const;
+  // The folder's full Windows path, without a trailing backslash.
+  const std::string& path() const { return path_; }
+  // path() + "\" + relative.
+  std::string pathOf(const std::string& relative) const;
 
-    // Creates a folder (and its missing parents) inside this one.
-    void makeFolder(const std::string& relative) const;
-    // Creates or replaces a file with exactly these bytes; parent folders must exist.
-    void writeFile(const std::string& relative, const std::string& bytes) const;
-    std::string readFile(const std::string& relative) const;
-    // The file's lines without their ends; CR LF, LF and a lone CR all end a line.
-    std::vector<std::string> readLines(const std::string& relative) const;
-    bool exists(const std::string& relative) const;
+  // Creates a folder (and its missing parents) inside this one.
+  void makeFolder(const std::string& relative) const;
+  // Creates or replaces a file with exactly these bytes; parent folders must exist.
+  void writeFile(const std::string& relative, const std::string& bytes) const;
+  std::string readFile(const std::string& relative) const;
+  // The file's lines without their ends; CR LF, LF and a lone CR all end a line.
+  std::vector<std::string> readLines(const std::string& relative) const;
+  bool exists(const std::string& relative) const;
 
-private:
-    std::string path_;
+ private:
+  std::string path_;
 };
 
 // The lines minus the blank ones. Wine's private-profile writer drops blank lines

@@ -7,9 +7,8 @@
 
 #include <windows.h>
 
-int main(int argc, char** argv)
-{
-    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+int main(int argc, char** argv) {
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
 }

@@ -7,8 +7,8 @@
 #include <condition_variable>
 #include <cstdint>
 #include <map>
-#include <set>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>

@@ -19,9 +19,8 @@ TEST(ButtonFace, WriteButtonHasItsGreenLevels) {
     bool pressed;
     int x, y, green;
   };
-  const std::vector<Case> cases = {{false, 0, 0, 255},  {false, 80, 0, 216}, {false, 160, 0, 175},
-                                   {false, 164, 15, 153}, {true, 0, 0, 179},  {true, 80, 0, 217},
-                                   {true, 160, 0, 255}};
+  const std::vector<Case> cases = {{false, 0, 0, 255}, {false, 80, 0, 216}, {false, 160, 0, 175}, {false, 164, 15, 153},
+                                   {true, 0, 0, 179},  {true, 80, 0, 217},  {true, 160, 0, 255}};
   for (const Case& c : cases) {
     TBitmap face;
     face.SetSize(165, 16);  // "xp": two pixels less than the 167 x 18 button
@@ -84,7 +83,7 @@ TEST(ButtonFace, BaseColourIsWashedOutWhenDisabledAndDarkerUnderTheMouse) {
     Color3 expected;
   };
   const std::vector<Case> cases = {{true, false, {0, 255, 128}},
-                                   {true, true, {0, 232, 116}},    // 231.8 and 116.4
+                                   {true, true, {0, 232, 116}},  // 231.8 and 116.4
                                    {false, false, {200, 242, 221}},
                                    {false, true, {200, 242, 221}}};
   for (const Case& c : cases)

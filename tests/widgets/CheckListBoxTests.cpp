@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -283,8 +284,7 @@ TEST_F(CheckList, RadioModeKeepsAtMostOneItemTicked) {
   };
   list->SetBtnMode(blRadioButton);
   const std::vector<Step> steps = {
-      {1, false, {0, 1, 0, 0, 0, 0}},
-      {3, false, {0, 0, 0, 1, 0, 0}},
+      {1, false, {0, 1, 0, 0, 0, 0}}, {3, false, {0, 0, 0, 1, 0, 0}},
       {3, false, {0, 0, 0, 1, 0, 0}},  // clicking the ticked item again keeps it
       {3, true, {0, 0, 0, 0, 0, 0}},   // unless unselecting is allowed
       {0, true, {1, 0, 0, 0, 0, 0}},

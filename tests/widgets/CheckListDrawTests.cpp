@@ -227,8 +227,8 @@ TEST(CheckItemText, BoxIsPlacedByAlignmentThenMovedByOnePixel) {
     RECT box;
   };
   const RECT area{10, 0, 110, 20};
-  const std::vector<Case> cases = {{agTopLeft, {11, 1, 41, 11}},      {agTopCenter, {46, 1, 76, 11}},
-                                   {agTopRight, {81, 1, 111, 11}},    {agCenter, {46, 6, 76, 16}},
+  const std::vector<Case> cases = {{agTopLeft, {11, 1, 41, 11}},     {agTopCenter, {46, 1, 76, 11}},
+                                   {agTopRight, {81, 1, 111, 11}},   {agCenter, {46, 6, 76, 16}},
                                    {agBottomLeft, {11, 11, 41, 21}}, {agBottomRight, {81, 11, 111, 21}}};
   for (const Case& c : cases) {
     const RECT box = PlaceItemText(area, {30, 10}, c.alignment);

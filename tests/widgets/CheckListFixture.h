@@ -53,4 +53,3 @@ class CheckList : public ::testing::Test {
   HWND window = nullptr;
   int clickChecks = 0;
 };
-

@@ -79,8 +79,7 @@ TEST(ProgressCylPaint, UncoveredLineAtMaxShowsEveryShadedRow) {
   bar.SetForeLineColor(clWhite);
   bar.SetPosition(100);
   auto image = Render(bar);
-  EXPECT_EQ(Column(*image, 146, 4, 17),
-            Greys({183, 201, 219, 237, 255, 237, 219, 201, 183, 165, 147, 129, 111, 93}));
+  EXPECT_EQ(Column(*image, 146, 4, 17), Greys({183, 201, 219, 237, 255, 237, 219, 201, 183, 165, 147, 129, 111, 93}));
 }
 
 TEST(ProgressCylPaint, MainWindowBarIsBrightestInRow8AndDarkestInRow18) {
@@ -129,8 +128,7 @@ TEST(ProgressCylPaint, PositiveLightAngleLightsTheFirstRow) {
   bar.SetPosition(100);
   auto image = Render(bar);
   // k starts at Trunc(14 / 3) = 4 and grows: 255 − 18k, down to 0.
-  EXPECT_EQ(Column(*image, 146, 4, 17),
-            Greys({183, 165, 147, 129, 111, 93, 75, 57, 39, 21, 3, 0, 0, 0}));
+  EXPECT_EQ(Column(*image, 146, 4, 17), Greys({183, 165, 147, 129, 111, 93, 75, 57, 39, 21, 3, 0, 0, 0}));
 }
 
 TEST(ProgressCylPaint, BoundaryLineAtMinAndAtMax) {
@@ -139,7 +137,7 @@ TEST(ProgressCylPaint, BoundaryLineAtMinAndAtMax) {
     Rgb neighbour;  // row 8, where the shading is at its brightest
   };
   const Case cases[] = {
-      {0, 5, 4, 6, Grey(255)},      // back part right of the line, white
+      {0, 5, 4, 6, Grey(255)},               // back part right of the line, white
       {100, 146, 145, 144, {255, 255, 63}},  // fore part left of the border, yellow
   };
   for (const Case& c : cases) {
@@ -171,12 +169,18 @@ TEST(ProgressCylPaint, FramesAreDrawnFromTheOutsideIn) {
     const char* what;
   };
   const Expected pixels[] = {
-      {0, 0, dark, "outer lowered bevel, top-left"},     {0, 10, dark, "outer bevel, left"},
-      {149, 0, light, "outer bevel, top-right corner"},  {0, 21, light, "outer bevel, bottom-left corner"},
-      {149, 21, light, "outer bevel, bottom-right"},     {1, 1, teal, "border gap"},
-      {2, 10, teal, "border gap"},                       {3, 3, light, "inner raised bevel, top-left"},
-      {146, 3, dark, "inner bevel, top-right corner"},   {3, 18, dark, "inner bevel, bottom-left corner"},
-      {4, 4, navy, "bar area border"},                   {145, 17, navy, "bar area border"},
+      {0, 0, dark, "outer lowered bevel, top-left"},
+      {0, 10, dark, "outer bevel, left"},
+      {149, 0, light, "outer bevel, top-right corner"},
+      {0, 21, light, "outer bevel, bottom-left corner"},
+      {149, 21, light, "outer bevel, bottom-right"},
+      {1, 1, teal, "border gap"},
+      {2, 10, teal, "border gap"},
+      {3, 3, light, "inner raised bevel, top-left"},
+      {146, 3, dark, "inner bevel, top-right corner"},
+      {3, 18, dark, "inner bevel, bottom-left corner"},
+      {4, 4, navy, "bar area border"},
+      {145, 17, navy, "bar area border"},
   };
   for (const Expected& e : pixels) EXPECT_EQ(PixelAt(*image, e.x, e.y), e.color) << e.what;
 }

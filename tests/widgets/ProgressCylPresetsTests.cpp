@@ -15,8 +15,7 @@ namespace {
 
 std::ostream& operator<<(std::ostream& out, const TPCColorStyle& style) {
   return out << style.IntensityRGB() << " " << style.Intensity() << " " << style.IntensityFactor() << " "
-             << style.RangeRGB() << " " << style.ColorRGB() << " " << style.ColorFactor() << " "
-             << style.LightAngle();
+             << style.RangeRGB() << " " << style.ColorRGB() << " " << style.ColorFactor() << " " << style.LightAngle();
 }
 
 std::ostream& operator<<(std::ostream& out, const TColorFactors& factors) {
@@ -29,10 +28,10 @@ std::string StateOf(TProgressCyl& bar, bool withProEffect = true) {
   std::ostringstream state;
   if (withProEffect) state << "ProEffect " << static_cast<int>(bar.ProEffect()) << "\n";
   state << std::hex << "colours " << bar.ForeColor() << " " << bar.BackColor() << " " << bar.ForeLineColor() << " "
-        << bar.BackBorderColor() << " " << bar.BevelColor() << " " << bar.Color() << " " << bar.FontShadowColor()
-        << " " << bar.Font().Color() << std::dec << "\n"
-        << "effects " << int{bar.CylinderEffect()} << " " << int{bar.FontEffect()} << " "
-        << int{bar.FontOrientation()} << " " << bar.ShowText() << " " << bar.Visible() << "\n"
+        << bar.BackBorderColor() << " " << bar.BevelColor() << " " << bar.Color() << " " << bar.FontShadowColor() << " "
+        << bar.Font().Color() << std::dec << "\n"
+        << "effects " << int{bar.CylinderEffect()} << " " << int{bar.FontEffect()} << " " << int{bar.FontOrientation()}
+        << " " << bar.ShowText() << " " << bar.Visible() << "\n"
         << "frame " << int{bar.BevelOuter()} << " " << int{bar.BevelInner()} << " " << bar.BevelWidth() << " "
         << bar.BorderWidth() << "\n"
         << "styles " << bar.ForeStyle() << " / " << bar.BackStyle() << "\n"

@@ -78,9 +78,9 @@ TEST(ProgressCylState, PercentRoundsHalvesToEven) {
     const char* caption;
   };
   const Case cases[] = {
-      {100, 30, 30, "Done", "30%"},    {100, 100, 100, "Done", "Done"}, {1000, 996, 100, "Done", "Done"},
-      {1000, 994, 99, "Done", "99%"},  {8, 3, 38, "Done", "38%"},       {8, 1, 12, "Done", "12%"},
-      {8, 5, 62, "Done", "62%"},       {100, 100, 100, "", "100%"},     {3, 1, 33, "Done", "33%"},
+      {100, 30, 30, "Done", "30%"},   {100, 100, 100, "Done", "Done"}, {1000, 996, 100, "Done", "Done"},
+      {1000, 994, 99, "Done", "99%"}, {8, 3, 38, "Done", "38%"},       {8, 1, 12, "Done", "12%"},
+      {8, 5, 62, "Done", "62%"},      {100, 100, 100, "", "100%"},     {3, 1, 33, "Done", "33%"},
   };
   for (const Case& c : cases) {
     TProgressCyl bar(nullptr);
@@ -98,8 +98,8 @@ TEST(ProgressCylState, BoundaryLineRunsAcrossTheBarArea) {
     int width, height, position, fillEdge;
   };
   const Case cases[] = {
-      {pbHorizontal, 150, 22, 0, 5},   {pbHorizontal, 150, 22, 50, 75}, {pbHorizontal, 150, 22, 100, 146},
-      {pbHorizontal, 693, 22, 30, 210}, {pbVertical, 22, 150, 0, 146},  {pbVertical, 22, 150, 100, 4},
+      {pbHorizontal, 150, 22, 0, 5},    {pbHorizontal, 150, 22, 50, 75}, {pbHorizontal, 150, 22, 100, 146},
+      {pbHorizontal, 693, 22, 30, 210}, {pbVertical, 22, 150, 0, 146},   {pbVertical, 22, 150, 100, 4},
       {pbVertical, 22, 150, 50, 75},
   };
   for (const Case& c : cases) {
@@ -108,8 +108,7 @@ TEST(ProgressCylState, BoundaryLineRunsAcrossTheBarArea) {
     bar.SetWidth(c.width);
     bar.SetHeight(c.height);
     bar.SetPosition(c.position);
-    EXPECT_EQ(bar.FillEdge(), c.fillEdge) << c.orientation << " " << c.width << "x" << c.height << " at "
-                                          << c.position;
+    EXPECT_EQ(bar.FillEdge(), c.fillEdge) << c.orientation << " " << c.width << "x" << c.height << " at " << c.position;
   }
 }
 
@@ -210,10 +209,8 @@ TEST(ProgressCylState, FrameColoursDependOnBothBevelsAndTheBorder) {
     TColor outerTopLeft, outerBottomRight, innerTopLeft, innerBottomRight;
   };
   const Case cases[] = {
-      {bvLowered, bvRaised, 2, dark, light, light, dark},
-      {bvLowered, bvLowered, 2, dark, light, dark, light},
-      {bvLowered, bvLowered, 0, dark, light, dark, light},
-      {bvRaised, bvRaised, 0, light, dark, light, dark},
+      {bvLowered, bvRaised, 2, dark, light, light, dark},    {bvLowered, bvLowered, 2, dark, light, dark, light},
+      {bvLowered, bvLowered, 0, dark, light, dark, light},   {bvRaised, bvRaised, 0, light, dark, light, dark},
       {bvSpace, bvSpace, 2, clTeal, clTeal, clTeal, clTeal},
   };
   for (const Case& c : cases) {
