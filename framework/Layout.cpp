@@ -173,6 +173,9 @@ class LayoutParser {
         value.items.push_back(QuotedText());
       }
       ++FPos;
+    } else if (c == '{') {
+      value.kind = LayoutValue::Kind::String;
+      value.text = BinaryDigits();
     } else if (c == '-' || std::isdigit(static_cast<unsigned char>(c))) {
       Number(value);
     } else {
@@ -180,6 +183,18 @@ class LayoutParser {
       value.text = Identifier();
     }
     return value;
+  }
+
+  // {0A1B ...}: binary data as hexadecimal digits over any number of lines,
+  // handed on as the text of its digits.
+  std::string BinaryDigits() {
+    std::string digits;
+    for (++FPos, SkipBlanks(); Peek() != '}'; SkipBlanks()) {
+      if (!std::isxdigit(static_cast<unsigned char>(Peek()))) Fail("expected hexadecimal digits or '}'");
+      digits += FText[FPos++];
+    }
+    ++FPos;
+    return digits;
   }
 
   void Number(LayoutValue& value) {

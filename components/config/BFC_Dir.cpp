@@ -3,28 +3,13 @@
 #include <windows.h>
 
 #include "components/config/BFC_Utils.h"
+#include "framework/HandleOwner.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
 
 TBFC_Dir::TBFC_Dir(TComponent* owner) : TComponent(owner) {}
 
 namespace {
-
-// Closes the search on every way out, also when filling a list throws.
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : FHandle(handle) {}
-  ~FindHandle() {
-    if (FHandle != INVALID_HANDLE_VALUE) FindClose(FHandle);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  bool Found() const { return FHandle != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return FHandle; }
-
- private:
-  HANDLE FHandle;
-};
 
 // Case-insensitive wildcard match of a whole name: "*" any run, "?" any one
 // character.
@@ -60,8 +45,8 @@ void TBFC_Dir::ReadDir() {
   // UTF-16 both ways, so each one is listed under its own name.
   if (!FitsMaxPath(folder + FFileName)) return;
   WIN32_FIND_DATAW entry;
-  FindHandle search(FindFirstFileW(Text::ToWide(folder + FFileName).c_str(), &entry));
-  if (!search.Found()) return;
+  const TFindHandle search(FindFirstFileW(Text::ToWide(folder + FFileName).c_str(), &entry));
+  if (!search.Valid()) return;
   do {
     const std::string name = Text::FromWide(entry.cFileName);
     if (name.empty() || name[0] == '.' || !LongNameMatches(name, FFileName)) continue;

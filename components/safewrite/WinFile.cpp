@@ -1,29 +1,15 @@
 #include "components/safewrite/WinFile.h"
 
+#include "framework/HandleOwner.h"
 #include "framework/Text.h"
 
 namespace WinFile {
 
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : FHandle(handle) {}
-  ~FileHandle() {
-    if (Valid()) CloseHandle(FHandle);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool Valid() const { return FHandle != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return FHandle; }
-
- private:
-  HANDLE FHandle;
-};
-
 DWORD ReadAll(const std::string& path, DWORD access, std::string& bytes) {
-  const FileHandle file(CreateFileW(Text::ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
   bytes.clear();
   char buffer[65536];
@@ -44,8 +30,8 @@ DWORD ReadForRewrite(const std::string& path, std::string& bytes) {
 }
 
 DWORD Write(const std::string& path, const std::string& bytes, DWORD creation) {
-  const FileHandle file(CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
   LARGE_INTEGER oldSize{};
   if (!GetFileSizeEx(file.Get(), &oldSize)) return GetLastError();

@@ -376,7 +376,8 @@ TEST(ButtonLayout, MainWindowButtonLoadsFromItsStoredLayout) {
 
 // A picture stored in a layout as Delphi writes it: the bitmap file's length
 // in four bytes, then the file, here 2 x 1 pixels of 24 bits, bottom-up rows
-// padded to four bytes.
+// padded to four bytes; the digits stand in braces over several lines, as
+// Delphi stores them.
 TEST(ButtonLayout, ImageBitmapDataGivesThePicture) {
   ClassRegistry::Register<TbButton>("TbButton");
   TCustomForm form(nullptr);
@@ -385,9 +386,9 @@ TEST(ButtonLayout, ImageBitmapDataGivesThePicture) {
       "0000FF00FF000000";
   LayoutReader::Read(ParseLayout("object Form1: TForm1\n"
                                  "  object bButton1: TbButton\n"
-                                 "    ImageBitmap.Data = '3E000000" +
-                                 bitmapFile +
-                                 "'\n"
+                                 "    ImageBitmap.Data = {\n      3E000000" +
+                                 bitmapFile.substr(0, 64) + "\n      " + bitmapFile.substr(64) +
+                                 "}\n"
                                  "  end\n"
                                  "end\n"),
                      form);
@@ -398,7 +399,7 @@ TEST(ButtonLayout, ImageBitmapDataGivesThePicture) {
   EXPECT_EQ(At(button->ImageBitmap(), 0, 0), (Color3{255, 0, 0}));
   EXPECT_EQ(At(button->ImageBitmap(), 1, 0), (Color3{0, 255, 0}));
   EXPECT_THROW(LayoutReader::Read(ParseLayout("object Form1: TForm1\n  object bButton2: TbButton\n"
-                                              "    ImageBitmap.Data = '0A0B'\n  end\nend\n"),
+                                              "    ImageBitmap.Data = {0A0B}\n  end\nend\n"),
                                   form),
                ELayoutError);
 }
