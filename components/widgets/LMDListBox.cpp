@@ -8,10 +8,7 @@ TLMDCustomListBox::TLMDCustomListBox(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 121, 97);
 }
 
-TLMDCustomListBox::~TLMDCustomListBox() {
-  DestroyHandle();
-  if (FListBrush) DeleteObject(FListBrush);
-}
+TLMDCustomListBox::~TLMDCustomListBox() { DestroyHandle(); }
 
 void TLMDCustomListBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
@@ -253,15 +250,6 @@ TColor TLMDCustomListBox::BackgroundColor() const {
   return Color();
 }
 
-HBRUSH TLMDCustomListBox::ListBrush() {
-  const COLORREF color = ColorToRGB(BackgroundColor());
-  if (FListBrush && color == FListBrushColor) return FListBrush;
-  if (FListBrush) DeleteObject(FListBrush);
-  FListBrush = CreateSolidBrush(color);
-  FListBrushColor = color;
-  return FListBrush;
-}
-
 // The text area is filled in the item's background (the selection colour
 // when selected); the glyph column beside it keeps the list's background.
 void TLMDCustomListBox::DrawItemRequest(const DRAWITEMSTRUCT& request) {
@@ -308,13 +296,7 @@ void TLMDCustomListBox::WndProc(TMessage& message) {
       DrawItemRequest(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
       message.Result = TRUE;
       return;
-    case CN_BASE + WM_CTLCOLORLISTBOX: {
-      const HDC dc = reinterpret_cast<HDC>(message.WParam);
-      SetTextColor(dc, ColorToRGB(Font().Color()));
-      SetBkColor(dc, ColorToRGB(BackgroundColor()));
-      message.Result = reinterpret_cast<LRESULT>(ListBrush());
-      return;
-    }
+    case CN_BASE + WM_CTLCOLORLISTBOX: message.Result = ColorAnswer(message.WParam, BackgroundColor()); return;
     default: TWinControl::WndProc(message);
   }
 }

@@ -119,7 +119,6 @@ class TLMDCustomListBox : public TWinControl {
 
  private:
   int AddNativeString(const std::string& text);
-  HBRUSH ListBrush();
   void DrawFocus(HDC dc, RECT rect);
 
   struct TSavedItems {
@@ -147,6 +146,4 @@ class TLMDCustomListBox : public TWinControl {
   TColor FBevelFocusLightColor = clWhite;
   bool FTransparent = false;
   TBiDiMode FBiDiMode = bdLeftToRight;
-  HBRUSH FListBrush = nullptr;
-  COLORREF FListBrushColor = 0;
 };
