@@ -6,6 +6,9 @@
 # itself; clicks are therefore placed with the client origin that
 # klangor-window-reader reports, in screen coordinates.
 set -euo pipefail
+# A command that fails stops the check; it says which, so that no check ever
+# ends without a word.
+trap 'echo "FAIL: line $LINENO of $(basename "$0"): \"$BASH_COMMAND\" exited with $?" >&2' ERR
 : "${WINEPREFIX:?run through scripts/test.sh}" "${DISPLAY:?run through scripts/test.sh}"
 : "${KLANGOR_EXE:?}" "${KLANGOR_INSPECT:?}" "${KLANGOR_ROOT:?}"
 export WINEDEBUG=${WINEDEBUG:--all}
