@@ -11,7 +11,10 @@ using klangor::test::RegistryFixture;
 
 namespace {
 
-constexpr const char* TestKey = "SOFTWARE\\Klangor Tests\\Reader";
+// A key of its own: the fixture deletes the first missing part of its path
+// when it ends, and the support tests, which may run at the same time, own
+// another.
+constexpr const char* TestKey = "SOFTWARE\\Klangor Reader Tests\\Reader";
 
 std::unique_ptr<TRegistryReader> ReaderOn(TRootKey root, const std::string& key) {
   auto reader = std::make_unique<TRegistryReader>(nullptr);
