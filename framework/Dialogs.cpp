@@ -14,16 +14,21 @@ HWND BoxOwner() {
   return form && form->HandleAllocated() ? form->Handle() : nullptr;
 }
 
-// A Yes/No box has no Cancel button, so Windows ignores the Escape key in it.
-// The box is subclassed from its creation on so that the Cancel command that
-// Escape sends answers No.
-constexpr UINT_PTR EscapeAnswersNoId = 1;
+// The keys of a Yes/No box, which is subclassed from its creation on:
+// - it has no Cancel button, so Windows ignores the Escape key in it; the
+//   Cancel command that Escape sends answers No;
+// - Enter answers its default button Yes also when the box could not take the
+//   focus (another program's window held the foreground as it opened): the
+//   default button is marked when the focus reaches it, and without that mark
+//   Enter would send the OK command, which a Yes/No box ends with as IDOK.
+constexpr UINT_PTR YesNoKeysId = 1;
 
-LRESULT CALLBACK EscapeAnswersNo(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK YesNoKeys(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (msg == WM_COMMAND && LOWORD(wParam) == IDCANCEL)
     return DefSubclassProc(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),
                            reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(box, EscapeAnswersNo, EscapeAnswersNoId);
+  if (msg == DM_GETDEFID) return MAKELRESULT(IDYES, DC_HASDEFID);
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(box, YesNoKeys, YesNoKeysId);
   return DefSubclassProc(box, msg, wParam, lParam);
 }
 
@@ -50,7 +55,7 @@ class YesNoBoxWatch {
     HWND window = reinterpret_cast<HWND>(wParam);
     wchar_t className[16] = {};
     if (code == HCBT_CREATEWND && GetClassNameW(window, className, 16) && wcscmp(className, L"#32770") == 0) {
-      SetWindowSubclass(window, EscapeAnswersNo, EscapeAnswersNoId, 0);
+      SetWindowSubclass(window, YesNoKeys, YesNoKeysId, 0);
       Stop();
     }
     return next;
