@@ -8,6 +8,35 @@
 
 namespace klangor::test {
 
+const std::vector<std::string> GainKeys = {"Engine",
+                                           "EngineTransmission",
+                                           "TransmissionDiff",
+                                           "Turbo",
+                                           "BlowOffValve",
+                                           "DriveShaftBroken",
+                                           "GravelParticles",
+                                           "Squeeks",
+                                           "Suspension",
+                                           "Horn",
+                                           "Helicopter",
+                                           "Bird",
+                                           "Wind",
+                                           "EnviormentalReflections",
+                                           "Offtrack",
+                                           "Pop",
+                                           "ExhaustPop",
+                                           "Bang",
+                                           "Ignition",
+                                           "Enginefire",
+                                           "BrokenCooler",
+                                           "WiperEngine",
+                                           "Wiper",
+                                           "Impacts",
+                                           "ImpactScreams",
+                                           "Servicepark_BG",
+                                           "Servicepark_FX",
+                                           "Rain"};
+
 std::string SoundBankText(const std::string& engineGain) {
   return "; KOVEN sound bank\r\n"
          "[OPTIONS::SOUNDS]\r\n"

@@ -16,6 +16,9 @@ namespace klangor::test {
 
 constexpr const char* GameRegistryKey = "SOFTWARE\\SCi Games\\Richard Burns Rally\\InstallPath";
 
+// The keys of "AMP::SOUNDS" the gain fields Edit3 ... Edit30 write, in order.
+extern const std::vector<std::string> GainKeys;
+
 // A sound-bank settings file with other sections, comments and CR LF lines.
 std::string SoundBankText(const std::string& engineGain = "1.0");
 

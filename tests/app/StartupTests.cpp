@@ -67,34 +67,7 @@ TEST(Startup, LayoutCreatesEveryComponentInItsOrder) {
 TEST(Startup, GainFieldsTakeTheirKeysFromTheirLabels) {
   FormFixture fixture;
   TForm1& form = fixture.CreateForm();
-  const std::vector<std::string> keys = {"Engine",
-                                         "EngineTransmission",
-                                         "TransmissionDiff",
-                                         "Turbo",
-                                         "BlowOffValve",
-                                         "DriveShaftBroken",
-                                         "GravelParticles",
-                                         "Squeeks",
-                                         "Suspension",
-                                         "Horn",
-                                         "Helicopter",
-                                         "Bird",
-                                         "Wind",
-                                         "EnviormentalReflections",
-                                         "Offtrack",
-                                         "Pop",
-                                         "ExhaustPop",
-                                         "Bang",
-                                         "Ignition",
-                                         "Enginefire",
-                                         "BrokenCooler",
-                                         "WiperEngine",
-                                         "Wiper",
-                                         "Impacts",
-                                         "ImpactScreams",
-                                         "Servicepark_BG",
-                                         "Servicepark_FX",
-                                         "Rain"};
+  const std::vector<std::string>& keys = GainKeys;
   ASSERT_EQ(form.GainRows().size(), keys.size());
   for (size_t row = 0; row < keys.size(); ++row) {
     EXPECT_EQ(form.GainRows()[row].Field->Name(), "Edit" + IntToStr(static_cast<long long>(row) + 3));

@@ -177,36 +177,8 @@ TEST(WriteCommand, TickedFilesReceiveTheTypedValueAndNothingElseChanges) {
 TEST(WriteCommand, ValuesGoInTheTableOrderIntoTheirSections) {
   // Keys missing from a file are added at the end of their section and a
   // missing section at the end of the file, so an empty file shows the order.
-  const char* const keys[] = {"Engine",
-                              "EngineTransmission",
-                              "TransmissionDiff",
-                              "Turbo",
-                              "BlowOffValve",
-                              "DriveShaftBroken",
-                              "GravelParticles",
-                              "Squeeks",
-                              "Suspension",
-                              "Horn",
-                              "Helicopter",
-                              "Bird",
-                              "Wind",
-                              "EnviormentalReflections",
-                              "Offtrack",
-                              "Pop",
-                              "ExhaustPop",
-                              "Bang",
-                              "Ignition",
-                              "Enginefire",
-                              "BrokenCooler",
-                              "WiperEngine",
-                              "Wiper",
-                              "Impacts",
-                              "ImpactScreams",
-                              "Servicepark_BG",
-                              "Servicepark_FX",
-                              "Rain"};
   Lines everyGain = {"[AMP::SOUNDS]"};
-  for (int n = 3; n <= 30; ++n) everyGain.push_back(std::string(keys[n - 3]) + "=0." + IntToStr(n));
+  for (int n = 3; n <= 30; ++n) everyGain.push_back(GainKeys[n - 3] + "=0." + IntToStr(n));
   struct Case {
     const char* name;
     std::function<void(Window&)> fill;
