@@ -58,6 +58,10 @@ class TComponent : public TPersistent {
   TComponent* Components(int index) const { return FComponents.at(static_cast<size_t>(index)); }
   TComponent* FindComponent(const std::string& name) const;
 
+  // True from the component's creation by the layout reader until every
+  // stored property is set: work that depends on several properties (a
+  // label's measured size) waits for Loaded() instead of running per setter.
+  bool Loading() const { return FLoading; }
   // Called once the stored layout has set every property of the component.
   virtual void Loaded() {}
 
@@ -75,9 +79,12 @@ class TComponent : public TPersistent {
   void Insert(TComponent* component);
   void Remove(TComponent* component);
 
+  friend class LayoutReader;
+
   std::string FName;
   TComponent* FOwner;
   std::vector<TComponent*> FComponents;
+  bool FLoading = false;
 };
 
 // An event property: the value names a handler that the root component of

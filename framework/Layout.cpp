@@ -251,19 +251,6 @@ void SetProperty(TPersistent& object, const std::string& objectName, const Layou
   }
 }
 
-void ReadObject(const LayoutObject& node, TComponent& component, TComponent& root, std::vector<TComponent*>& created) {
-  for (const LayoutProperty& property : node.properties) SetProperty(component, node.name, property, root);
-  for (const LayoutObject& childNode : node.children) {
-    TComponent* child = ClassRegistry::Create(childNode.className, &root);
-    if (!child)
-      throw ELayoutError("Layout line " + IntToStr(childNode.line) + ": unknown class " + childNode.className);
-    child->SetName(childNode.name);
-    created.push_back(child);
-    child->SetParentComponent(component.GetChildParent());
-    ReadObject(childNode, *child, root, created);
-  }
-}
-
 }  // namespace
 
 LayoutObject ParseLayout(const std::string& text) {
@@ -282,11 +269,31 @@ TComponent* ClassRegistry::Create(const std::string& className, TComponent* owne
   return found == Factories().end() ? nullptr : found->second(owner);
 }
 
+void LayoutReader::ReadObject(const LayoutObject& node, TComponent& component, TComponent& root,
+                              std::vector<TComponent*>& created) {
+  for (const LayoutProperty& property : node.properties) SetProperty(component, node.name, property, root);
+  for (const LayoutObject& childNode : node.children) {
+    TComponent* child = ClassRegistry::Create(childNode.className, &root);
+    if (!child)
+      throw ELayoutError("Layout line " + IntToStr(childNode.line) + ": unknown class " + childNode.className);
+    child->FLoading = true;
+    child->SetName(childNode.name);
+    created.push_back(child);
+    child->SetParentComponent(component.GetChildParent());
+    ReadObject(childNode, *child, root, created);
+  }
+}
+
 void LayoutReader::Read(const LayoutObject& layout, TComponent& root) {
+  root.FLoading = true;
   root.SetName(layout.name);
   std::vector<TComponent*> created;
   ReadObject(layout, root, root, created);
-  for (TComponent* component : created) component->Loaded();
+  root.FLoading = false;
+  for (TComponent* component : created) {
+    component->FLoading = false;
+    component->Loaded();
+  }
   root.Loaded();
 }
 

@@ -59,4 +59,8 @@ class LayoutReader {
   static void Read(const LayoutObject& layout, TComponent& root);
   static void ReadResource(const std::string& resourceName, TComponent& root);
   static std::string LoadResourceText(const std::string& resourceName);
+
+ private:
+  static void ReadObject(const LayoutObject& node, TComponent& component, TComponent& root,
+                         std::vector<TComponent*>& created);
 };

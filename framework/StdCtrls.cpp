@@ -30,7 +30,7 @@ void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
 }
 
 void TLabel::AdjustSize() {
-  if (!FAutoSize) return;
+  if (!FAutoSize || Loading()) return;
   const TWindowDC screen(nullptr);
   RECT bounds{0, 0, 0, 0};
   DrawCaption(screen.Handle(), bounds, DT_CALCRECT);
