@@ -21,7 +21,6 @@ std::unordered_map<HWND, TWinControl*>& ControlsByWindow() {
   static std::unordered_map<HWND, TWinControl*> controls;
   return controls;
 }
-constexpr UINT_PTR SubclassId = 1;
 
 TApplicationHook Hook;
 
@@ -109,16 +108,6 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
   TMessage message{msg, wParam, lParam};
   control->Dispatch(message);
   if (msg == WM_NCDESTROY) control->Detach();
-  return message.Result;
-}
-
-LRESULT CALLBACK FrameworkSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR reference) {
-  auto* control = reinterpret_cast<TWinControl*>(reference);
-  TMessage message{msg, wParam, lParam};
-  control->Dispatch(message);
-  if (msg == WM_NCDESTROY) control->Detach();
-  (void)window;
   return message.Result;
 }
 
@@ -303,9 +292,15 @@ void TWinControl::CreateWnd() {
                         params.Width, params.Height, params.Parent, id, GetModuleHandleW(nullptr), nullptr);
   }
   if (!window) throw Exception("Error creating window " + Name());
+  // A native control's procedure is swapped for the framework's, which hands
+  // the control what the object leaves to it. The common controls' own
+  // subclassing would cost two window-property lookups per message, each a
+  // round trip to the window server under Wine: the list and the value fields
+  // see thousands of messages per start and per write.
   if (!FOwnClass) {
     Attach(window);
-    SetWindowSubclass(window, FrameworkSubclassProc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    FNativeProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWindowProc)));
   }
   InitializeWnd();
   CreateChildHandles();
@@ -334,7 +329,7 @@ void TWinControl::Attach(HWND window) {
 
 void TWinControl::Detach() {
   if (!FHandle) return;
-  if (!FOwnClass) RemoveWindowSubclass(FHandle, FrameworkSubclassProc, SubclassId);
+  if (!FOwnClass) SetWindowLongPtrW(FHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FNativeProc));
   ControlsByWindow().erase(FHandle);
   FHandle = nullptr;
   FMouseInside = false;
@@ -554,7 +549,7 @@ void TWinControl::WndProc(TMessage& message) {
 void TWinControl::DefaultHandler(TMessage& message) {
   if (!FHandle) return;
   message.Result = FOwnClass ? DefWindowProcW(FHandle, message.Msg, message.WParam, message.LParam)
-                             : DefSubclassProc(FHandle, message.Msg, message.WParam, message.LParam);
+                             : CallWindowProcW(FNativeProc, FHandle, message.Msg, message.WParam, message.LParam);
 }
 
 const PropertyTable& TWinControl::PublishedTable() {

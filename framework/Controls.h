@@ -219,7 +219,6 @@ class TWinControl : public TControl {
  private:
   friend class TControl;
   friend LRESULT CALLBACK FrameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
-  friend LRESULT CALLBACK FrameworkSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
@@ -233,6 +232,7 @@ class TWinControl : public TControl {
 
   HWND FHandle = nullptr;
   bool FOwnClass = true;
+  WNDPROC FNativeProc = nullptr;  // a native control's own procedure
   std::vector<TControl*> FControls;
   TControl* FMouseControl = nullptr;    // graphic child under the mouse
   TControl* FCaptureControl = nullptr;  // graphic child holding a mouse button
