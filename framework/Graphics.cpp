@@ -56,22 +56,28 @@ TColor FromLayout<TColor>(const LayoutValue& value) {
 // ---- TFont
 
 void TFont::Changed() {
-  FHandle.Reset();
   if (OnChange) OnChange();
 }
 
+// The colour is not part of the font object: only a change of shape makes
+// the handle again, which the next text drawn must then realise anew.
+void TFont::ShapeChanged() {
+  FHandle.Reset();
+  Changed();
+}
+
 void TFont::SetName(const std::string& name) {
-  if (AssignIfChanged(FName, name)) Changed();
+  if (AssignIfChanged(FName, name)) ShapeChanged();
 }
 
 void TFont::SetHeight(int height) {
-  if (AssignIfChanged(FHeight, height)) Changed();
+  if (AssignIfChanged(FHeight, height)) ShapeChanged();
 }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
 
 void TFont::SetStyle(TFontStyles style) {
-  if (AssignIfChanged(FStyle, style)) Changed();
+  if (AssignIfChanged(FStyle, style)) ShapeChanged();
 }
 
 void TFont::SetColor(TColor color) {
@@ -79,17 +85,19 @@ void TFont::SetColor(TColor color) {
 }
 
 void TFont::SetCharset(int charset) {
-  if (AssignIfChanged(FCharset, charset)) Changed();
+  if (AssignIfChanged(FCharset, charset)) ShapeChanged();
 }
 
 void TFont::Assign(const TFont& source) {
-  if (&source == this) return;
-  FName = source.FName;
-  FHeight = source.FHeight;
-  FStyle = source.FStyle;
-  FColor = source.FColor;
-  FCharset = source.FCharset;
-  Changed();
+  // List items take the list's font before each one is drawn: an equal font
+  // keeps its handle.
+  const bool shape = AssignIfChanged(FName, source.FName) | AssignIfChanged(FHeight, source.FHeight) |
+                     AssignIfChanged(FStyle, source.FStyle) | AssignIfChanged(FCharset, source.FCharset);
+  const bool color = AssignIfChanged(FColor, source.FColor);
+  if (shape)
+    ShapeChanged();
+  else if (color)
+    Changed();
 }
 
 LOGFONTW TFont::LogFont() const {

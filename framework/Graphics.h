@@ -94,6 +94,7 @@ class TFont : public TPersistent {
 
  private:
   void Changed();
+  void ShapeChanged();
 
   std::string FName = "MS Sans Serif";
   int FHeight = -11;
