@@ -8,14 +8,17 @@
 //
 //   write_bench NAME FILES PRESSES     (under Wine, with a display)
 //
-// Prints NAME_ratio, and NAME_extra_ms_per_file: the time of the command
-// beyond its writes, per listed file, which does not move with the speed of
-// the disk as the ratio does.
+// Prints NAME_ratio; NAME_extra_ms_per_file, the time of the command beyond
+// its writes per listed file, which does not move with the speed of the disk
+// as the ratio does; and NAME_without_file_calls_ratio, the press less the
+// time inside the command's own file calls (the backup copies, the read-back
+// checks) over its writes: what the command costs around its writes.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/Unit1.h"
@@ -26,31 +29,72 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/Utf8.h"
 
-// The import table's slot through which the program calls the function.
-extern "C" decltype(&WritePrivateProfileStringW) __imp_WritePrivateProfileStringW;
+// The import table's slots through which the program calls these functions.
+extern "C" {
+extern decltype(&WritePrivateProfileStringW) __imp_WritePrivateProfileStringW;
+extern decltype(&CreateFileW) __imp_CreateFileW;
+extern decltype(&ReadFile) __imp_ReadFile;
+extern decltype(&WriteFile) __imp_WriteFile;
+extern decltype(&FlushFileBuffers) __imp_FlushFileBuffers;
+extern decltype(&SetEndOfFile) __imp_SetEndOfFile;
+extern decltype(&GetFileSizeEx) __imp_GetFileSizeEx;
+extern decltype(&GetFileAttributesW) __imp_GetFileAttributesW;
+extern decltype(&CloseHandle) __imp_CloseHandle;
+extern decltype(&CreateDirectoryW) __imp_CreateDirectoryW;
+extern decltype(&DeleteFileW) __imp_DeleteFileW;
+extern decltype(&FindFirstFileW) __imp_FindFirstFileW;
+extern decltype(&FindNextFileW) __imp_FindNextFileW;
+}
 
 namespace {
 
 using namespace klangor::bench;
 
-decltype(&WritePrivateProfileStringW) RealWrite = nullptr;
-double WriteSeconds = 0;
-long WriteCalls = 0;
+struct TCallTime {
+  double Seconds = 0;
+  long Calls = 0;
+};
+// The profile writes; and the command's own file calls, which make each
+// write safe: the backup copy, the read-back check, the backup set's files.
+TCallTime ProfileWrites, FileCalls;
 
-BOOL WINAPI TimedWrite(LPCWSTR section, LPCWSTR key, LPCWSTR value, LPCWSTR file) {
+template <auto& Slot>
+std::remove_reference_t<decltype(Slot)> Real = nullptr;
+
+template <auto& Slot, TCallTime& Time, class R, class... Args>
+R WINAPI Timed(Args... args) {
   const double start = Now();
-  const BOOL result = RealWrite(section, key, value, file);
-  WriteSeconds += Now() - start;
-  ++WriteCalls;
+  const R result = Real<Slot>(args...);
+  Time.Seconds += Now() - start;
+  ++Time.Calls;
   return result;
 }
 
-void TimeProfileWrites() {
+template <auto& Slot, TCallTime& Time, class R, class... Args>
+void Hook(R(WINAPI*)(Args...)) {
   DWORD old = 0;
-  VirtualProtect(&__imp_WritePrivateProfileStringW, sizeof(void*), PAGE_READWRITE, &old);
-  RealWrite = __imp_WritePrivateProfileStringW;
-  __imp_WritePrivateProfileStringW = TimedWrite;
-  VirtualProtect(&__imp_WritePrivateProfileStringW, sizeof(void*), old, &old);
+  VirtualProtect(&Slot, sizeof(void*), PAGE_READWRITE, &old);
+  Real<Slot> = Slot;
+  Slot = &Timed<Slot, Time, R, Args...>;
+  VirtualProtect(&Slot, sizeof(void*), old, &old);
+}
+
+#define KLANGOR_TIME(function, time) Hook<__imp_##function, time>(__imp_##function)
+
+void TimeCalls() {
+  KLANGOR_TIME(WritePrivateProfileStringW, ProfileWrites);
+  KLANGOR_TIME(CreateFileW, FileCalls);
+  KLANGOR_TIME(ReadFile, FileCalls);
+  KLANGOR_TIME(WriteFile, FileCalls);
+  KLANGOR_TIME(FlushFileBuffers, FileCalls);
+  KLANGOR_TIME(SetEndOfFile, FileCalls);
+  KLANGOR_TIME(GetFileSizeEx, FileCalls);
+  KLANGOR_TIME(GetFileAttributesW, FileCalls);
+  KLANGOR_TIME(CloseHandle, FileCalls);
+  KLANGOR_TIME(CreateDirectoryW, FileCalls);
+  KLANGOR_TIME(DeleteFileW, FileCalls);
+  KLANGOR_TIME(FindFirstFileW, FileCalls);
+  KLANGOR_TIME(FindNextFileW, FileCalls);
 }
 
 bool Written(const std::string& path, const TIniValue& value) {
@@ -89,27 +133,28 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::string lastPath = folder.pathOf(audio + "\\" + form.CLB->Items(files - 1));
-  TimeProfileWrites();
+  TimeCalls();
 
-  std::vector<double> ratios, extras;
+  std::vector<double> ratios, extras, unsafeRatios;
   for (int press = 0; press < presses; ++press) {
     WriteSoundBanks(folder.pathOf(audio), files, text);
     Application.ProcessMessages();
-    WriteSeconds = 0;
-    WriteCalls = 0;
+    ProfileWrites = FileCalls = {};
     const double start = Now();
     SendMessageW(form.bButton1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     SendMessageW(form.bButton1->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
     const double command = Now() - start;
-    if (WriteCalls != static_cast<long>(files * values.size()) || !Written(lastPath, values.back())) {
-      std::fprintf(stderr, "the press made %ld writes instead of %zu\n", WriteCalls, files * values.size());
+    if (ProfileWrites.Calls != static_cast<long>(files * values.size()) || !Written(lastPath, values.back())) {
+      std::fprintf(stderr, "the press made %ld writes instead of %zu\n", ProfileWrites.Calls, files * values.size());
       return 1;
     }
-    ratios.push_back(command / WriteSeconds);
-    extras.push_back((command - WriteSeconds) * 1000 / files);
+    ratios.push_back(command / ProfileWrites.Seconds);
+    extras.push_back((command - ProfileWrites.Seconds) * 1000 / files);
+    unsafeRatios.push_back((command - FileCalls.Seconds) / ProfileWrites.Seconds);
   }
   PrintSpread(name + "_ratio", ratios);
   PrintSpread(name + "_extra_ms_per_file", extras);
+  PrintSpread(name + "_without_file_calls_ratio", unsafeRatios);
   delete Form1;
   return 0;
 }

@@ -12,9 +12,12 @@ std::wstring Trimmed(const std::wstring& text) {
   return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
 }
 
+// The check after each write compares every written key with every line of
+// its section several times over: names of different lengths are told apart
+// without the call, since an ordinal comparison folds each unit to one unit.
 bool SameName(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
-         CSTR_EQUAL;
+  return a.size() == b.size() && CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                                      static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 std::wstring Utf16(const std::string& bytes, bool bigEndian) {
