@@ -23,18 +23,22 @@ bool IsDigits(const std::string& text) {
 TBackupSet::TBackupSet(std::string storeFolder, const SYSTEMTIME& started)
     : FStoreFolder(std::move(storeFolder)), FStarted(started) {}
 
-TBackupSet::TBackupSet(std::string folder) : FFolder(std::move(folder)) {
+TBackupSet::TBackupSet(std::string folder) : FFolder(std::move(folder)), FListRead(false) {}
+
+// Only whole lines count: a line cut short when the program stopped while
+// listing a copy names a file that had not been changed yet.
+const std::vector<TBackupSet::TCopy>& TBackupSet::Copies() const {
+  if (FListRead) return FCopies;
+  FListRead = true;
   std::string list;
   WinFile::Read(PathOf(ListName), list);
-  for (size_t start = 0; start < list.size();) {
-    size_t end = list.find('\n', start);
-    if (end == std::string::npos) end = list.size();
+  for (size_t start = 0, end; (end = list.find('\n', start)) != std::string::npos; start = end + 1) {
     std::string line = list.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const size_t tab = line.find('\t');
     if (tab != std::string::npos) FCopies.push_back({line.substr(0, tab), line.substr(tab + 1)});
-    start = end + 1;
   }
+  return FCopies;
 }
 
 std::string TBackupSet::SetName(const SYSTEMTIME& moment) {
@@ -96,7 +100,7 @@ DWORD TBackupSet::Create() {
 
 std::string TBackupSet::UniqueCopyName(const std::string& fileName) const {
   auto taken = [this](const std::string& name) {
-    for (const TCopy& copy : FCopies)
+    for (const TCopy& copy : Copies())
       if (WinFile::SameFileName(copy.Name, name)) return true;
     return false;
   };
@@ -113,18 +117,12 @@ DWORD TBackupSet::AddCopy(const std::string& originalPath, const std::string& by
     WinFile::Delete(PathOf(name));
     return error;
   }
+  // The list only grows: the lines of the files already changed are never
+  // rewritten, and listing one more copy costs the same for the 300th file
+  // as for the first.
+  if (const DWORD error = WinFile::Append(PathOf(ListName), name + "\t" + originalPath + "\r\n")) return error;
   FCopies.push_back({name, originalPath});
-  if (const DWORD error = SaveList()) {
-    FCopies.pop_back();
-    return error;
-  }
   return 0;
-}
-
-DWORD TBackupSet::SaveList() const {
-  std::string list;
-  for (const TCopy& copy : FCopies) list += copy.Name + "\t" + copy.OriginalPath + "\r\n";
-  return WinFile::Write(PathOf(ListName), list, CREATE_ALWAYS);
 }
 
 void TBackupSet::Finish() {
@@ -135,6 +133,7 @@ void TBackupSet::Discard() {
   if (Exists()) WinFile::DeleteTree(FFolder);
   FFolder.clear();
   FCopies.clear();
+  FListRead = true;
 }
 
 void TBackupSet::MarkUndone() {
@@ -143,7 +142,7 @@ void TBackupSet::MarkUndone() {
 
 std::vector<TFileResult> TBackupSet::Restore() const {
   std::vector<TFileResult> failed;
-  for (const TCopy& copy : FCopies) {
+  for (const TCopy& copy : Copies()) {
     TFileResult result{WinFile::FileNameOf(copy.OriginalPath)};
     std::string bytes;
     if ((result.Error = WinFile::Read(PathOf(copy.Name), bytes)) != 0) {

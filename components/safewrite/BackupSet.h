@@ -29,14 +29,15 @@ class TBackupSet {
   // A set not yet on disk: its folder is made under the store's folder,
   // named after `started`, when the first copy goes in.
   TBackupSet(std::string storeFolder, const SYSTEMTIME& started);
-  // A set on disk, with its list of copies.
+  // A set on disk. Its list of copies is read when first asked for: the
+  // store looks over every set to find the newest.
   explicit TBackupSet(std::string folder);
 
   bool Exists() const { return !FFolder.empty(); }
   const std::string& Folder() const { return FFolder; }
   // "YYYY-MM-DD HH:MM:SS", the moment the set was made.
   std::string Date() const;
-  const std::vector<TCopy>& Copies() const { return FCopies; }
+  const std::vector<TCopy>& Copies() const;
   bool Interrupted() const;
   bool Undone() const;
 
@@ -59,12 +60,12 @@ class TBackupSet {
 
  private:
   DWORD Create();
-  DWORD SaveList() const;
   std::string UniqueCopyName(const std::string& fileName) const;
   std::string PathOf(const std::string& name) const { return FFolder + "\\" + name; }
 
   std::string FStoreFolder;
   SYSTEMTIME FStarted{};
   std::string FFolder;
-  std::vector<TCopy> FCopies;
+  mutable std::vector<TCopy> FCopies;
+  mutable bool FListRead = true;
 };

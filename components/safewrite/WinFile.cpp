@@ -45,6 +45,23 @@ DWORD Write(const std::string& path, const std::string& bytes, DWORD creation) {
   return 0;
 }
 
+DWORD Append(const std::string& path, const std::string& bytes) {
+  const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return GetLastError();
+  LARGE_INTEGER end{};
+  if (!SetFilePointerEx(file.Get(), LARGE_INTEGER{}, &end, FILE_END)) return GetLastError();
+  DWORD written = 0, error = 0;
+  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+    error = GetLastError();
+  else if (written != bytes.size())
+    error = ERROR_DISK_FULL;
+  else if (!FlushFileBuffers(file.Get()))
+    error = GetLastError();
+  if (error && SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN)) SetEndOfFile(file.Get());
+  return error;
+}
+
 DWORD Attributes(const std::string& path) { return GetFileAttributesW(Text::ToWide(path).c_str()); }
 
 bool Exists(const std::string& path) { return Attributes(path) != INVALID_FILE_ATTRIBUTES; }

@@ -19,6 +19,10 @@ DWORD ReadForRewrite(const std::string& path, std::string& bytes);
 // disk before returning. OPEN_ALWAYS puts back a file that was deleted;
 // CREATE_NEW never replaces one.
 DWORD Write(const std::string& path, const std::string& bytes, DWORD creation);
+// Adds the bytes at the end of the file, made when missing, and flushes them.
+// A failed addition is cut off again, so that what the file held before is
+// never followed by a torn piece.
+DWORD Append(const std::string& path, const std::string& bytes);
 
 // INVALID_FILE_ATTRIBUTES, with the last error set, when nothing is there.
 DWORD Attributes(const std::string& path);

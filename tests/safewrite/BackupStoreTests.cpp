@@ -86,6 +86,8 @@ TEST(BackupStore, CopiesAreListedWithTheirOriginalPathAndMarkedWhileWriting) {
   EXPECT_EQ(b.folder.readFile(folder + "A.INI (2)"), "second");
   EXPECT_EQ(b.folder.readFile(folder + "files.txt"),
             "a.ini\t" + original + "\r\nA.INI (2)\t" + b.folder.pathOf("Game\\A.INI") + "\r\n");
+  // A line cut short by a stop while the next copy was being listed.
+  ASSERT_EQ(WinFile::Append(b.folder.pathOf(folder + "files.txt"), "b.ini\t" + b.folder.pathOf("Ga")), 0u);
   set.Finish();
   const TBackupSet reread = *b.store.Newest();
   EXPECT_FALSE(reread.Interrupted());
