@@ -1,7 +1,6 @@
 #include "components/widgets/CheckGlyphs.h"
 
 #include "components/widgets/LMDApplication.h"
-#include "components/widgets/VisualStyles.h"
 
 namespace {
 
@@ -53,11 +52,12 @@ UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
   return flags;
 }
 
-void DrawCheckGlyph(TCanvas& canvas, HWND window, const RECT& cell, const TCheckGlyphLook& look) {
+void DrawCheckGlyph(TCanvas& canvas, TWindowTheme& buttonTheme, HWND window, const RECT& cell,
+                    const TCheckGlyphLook& look) {
   RECT glyph = CentredGlyph(cell, CheckGlyphSize(look.BtnDefault));
   if (look.CtlXP && TLMDApplication::Instance().ThemesAvailable()) {
     const int part = look.Mode == blRadioButton ? RadioButtonPart : CheckBoxPart;
-    TVisualStyles::Instance().DrawPart(window, L"BUTTON", canvas.Handle(), part, ThemeStates[look.State], glyph);
+    buttonTheme.DrawPart(window, canvas.Handle(), part, ThemeStates[look.State], glyph);
     return;
   }
   UINT flags = ClassicGlyphFlags(look.Mode, look.State, look.Enabled);

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "components/widgets/VisualStyles.h"
 #include "framework/Graphics.h"
 
 enum TLMDButtonListMode { blCheckBox, blCheckBox3State, blRadioButton };
@@ -31,9 +32,10 @@ struct TCheckGlyphLook {
 // The standard glyph size, or 0 x 0 when the standard glyph is not used.
 SIZE CheckGlyphSize(bool btnDefault);
 
-// Draws the glyph centred in the cell; the themed look is taken for the
-// given window.
-void DrawCheckGlyph(TCanvas& canvas, HWND window, const RECT& cell, const TCheckGlyphLook& look);
+// Draws the glyph centred in the cell; the themed look is drawn with the
+// window's "BUTTON" theme.
+void DrawCheckGlyph(TCanvas& canvas, TWindowTheme& buttonTheme, HWND window, const RECT& cell,
+                    const TCheckGlyphLook& look);
 
 // The frame-control flags of the classic glyph.
 UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled);

@@ -172,6 +172,10 @@ void TLMDCustomCheckListBox::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_CHAR: KeyPressed(message); return;
     case WM_DESTROY: FRecords.clear(); break;
+    case WM_THEMECHANGED:
+      FButtonTheme.Reset();
+      FEditTheme.Reset();
+      break;
     case WM_NCPAINT:
       TLMDCustomListBox::WndProc(message);
       if (ThemedLook()) PaintThemedBorder();
@@ -225,7 +229,7 @@ void TLMDCustomCheckListBox::PaintThemedBorder() {
   if (Focused()) state |= BorderFocused;
   if (FMouseInside) state |= BorderHot;
   if (!Enabled()) state |= BorderDisabled;
-  TVisualStyles::Instance().DrawPart(window, L"EDIT", dc, EditBorderPart, state, bounds);
+  FEditTheme.DrawPart(window, dc, EditBorderPart, state, bounds);
 }
 
 void TLMDCustomCheckListBox::RedrawBorder() {
@@ -258,7 +262,8 @@ void TLMDCustomCheckListBox::DrawItem(TCanvas& canvas, int index, const RECT& ar
   const RECT cell = RightToLeft() ? RECT{area.right, area.top, area.right + column, area.bottom}
                                   : RECT{area.left - column, area.top, area.left, area.bottom};
   const bool enabled = Enabled() && ItemEnabled(index);
-  DrawCheckGlyph(canvas, Handle(), cell, {FCtlXP, FBtnDefault, FBtnFlat, enabled, FBtnMode, ItemState(index)});
+  DrawCheckGlyph(canvas, FButtonTheme, Handle(), cell,
+                 {FCtlXP, FBtnDefault, FBtnFlat, enabled, FBtnMode, ItemState(index)});
   if (!enabled) canvas.Font().SetColor(clGrayText);
   const RECT text{area.left + FMargin, area.top, area.right - FMargin, area.bottom - 1};
   DrawItemText(canvas, text, DisplayText(index), FLayout.Alignment(), RightToLeft());

@@ -137,6 +137,7 @@ class TLMDCustomCheckListBox : public TLMDCustomListBox {
   char FDelimiter = '|';
   TLMDImageBoxOptions FOptions{lboImageListOrder, lboCheckImageNr};
   TLMDLayout FLayout;
+  TWindowTheme FButtonTheme{L"BUTTON"}, FEditTheme{L"EDIT"};
 };
 
 class TLMDCheckListBox : public TLMDCustomCheckListBox {

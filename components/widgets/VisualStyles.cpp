@@ -32,11 +32,19 @@ TVisualStyles::~TVisualStyles() {
 
 bool TVisualStyles::Active() const { return FLibrary && FIsThemeActive(); }
 
-void TVisualStyles::DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const RECT& rect,
-                             const RECT* clip) const {
-  if (!FLibrary) return;
-  HTHEME theme = FOpenThemeData(window, themeClass);
-  if (!theme) return;
-  FDrawThemeBackground(theme, dc, part, state, &rect, clip);
-  FCloseThemeData(theme);
+void TWindowTheme::DrawPart(HWND window, HDC dc, int part, int state, const RECT& rect, const RECT* clip) {
+  const TVisualStyles& styles = TVisualStyles::Instance();
+  if (!styles.FLibrary) return;
+  if (window != FWindow) {
+    Reset();
+    FTheme = styles.FOpenThemeData(window, FClass);
+    FWindow = window;
+  }
+  if (FTheme) styles.FDrawThemeBackground(FTheme, dc, part, state, &rect, clip);
+}
+
+void TWindowTheme::Reset() {
+  if (FTheme) TVisualStyles::Instance().FCloseThemeData(FTheme);
+  FTheme = nullptr;
+  FWindow = nullptr;
 }

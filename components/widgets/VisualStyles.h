@@ -14,12 +14,9 @@ class TVisualStyles {
   // The library is there and the user runs a theme.
   bool Active() const;
 
-  // Draws one part of a theme class over the rectangle, clipped to clip when
-  // given; does nothing when the theme cannot be opened.
-  void DrawPart(HWND window, const wchar_t* themeClass, HDC dc, int part, int state, const RECT& rect,
-                const RECT* clip = nullptr) const;
-
  private:
+  friend class TWindowTheme;
+
   TVisualStyles();
   ~TVisualStyles();
 
@@ -33,4 +30,27 @@ class TVisualStyles {
   OpenThemeDataProc FOpenThemeData = nullptr;
   DrawThemeBackgroundProc FDrawThemeBackground = nullptr;
   CloseThemeDataProc FCloseThemeData = nullptr;
+};
+
+// A theme class opened for one window and kept open, as themed controls keep
+// theirs: opening it costs more than drawing with it (under Wine, a window
+// property set and a lookup of the theme file per opening). Opened again for
+// a new window handle, and after Reset, which the window calls when the
+// user's theme changes.
+class TWindowTheme {
+ public:
+  explicit TWindowTheme(const wchar_t* themeClass) : FClass(themeClass) {}
+  ~TWindowTheme() { Reset(); }
+  TWindowTheme(const TWindowTheme&) = delete;
+  TWindowTheme& operator=(const TWindowTheme&) = delete;
+
+  // Draws one part over the rectangle, clipped to clip when given; does
+  // nothing when the theme cannot be opened.
+  void DrawPart(HWND window, HDC dc, int part, int state, const RECT& rect, const RECT* clip = nullptr);
+  void Reset();
+
+ private:
+  const wchar_t* FClass;
+  HWND FWindow = nullptr;
+  HTHEME FTheme = nullptr;
 };
