@@ -51,7 +51,6 @@ class TComponent : public TPersistent {
 
   const std::string& Name() const { return FName; }
   virtual void SetName(const std::string& name);
-  TComponent* Owner() const { return FOwner; }
 
   // Owned components in creation order.
   int ComponentCount() const { return static_cast<int>(FComponents.size()); }

@@ -108,7 +108,6 @@ class TApplication {
   TCustomForm* MainForm() const { return FMainForm; }
   void Run();
   void Terminate();
-  bool Terminated() const { return FTerminated; }
   // Runs the window messages that are waiting, then returns.
   void ProcessMessages();
   // The error box: application title, error icon, one OK button.

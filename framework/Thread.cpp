@@ -110,8 +110,6 @@ void TThread::Start() {
   ResumeThread(FHandle);
 }
 
-void TThread::WaitFor() { WaitForSingleObject(FHandle, INFINITE); }
-
 DWORD WINAPI TThread::ThreadProc(void* parameter) {
   auto* thread = static_cast<TThread*>(parameter);
   try {

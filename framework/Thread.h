@@ -24,8 +24,6 @@ class TThread : public TObject {
 
   void Start();
   bool FreeOnTerminate = false;
-  // Waits until a thread that is not freed on termination has ended.
-  void WaitFor();
 
   // Called on the main thread once, before any thread hands a call over.
   static void InitializeSynchronize();

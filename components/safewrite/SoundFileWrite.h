@@ -31,7 +31,6 @@ class TSoundFileWrite {
   TSoundFileWrite(const std::string& gameRoot, const std::string& name, const std::vector<TIniValue>& values,
                   TBackupSet& backup, TProfile& profile);
 
-  std::string Path() const { return FPath; }
   // True when every value is in the file; otherwise Result() says why not.
   bool Run();
   const TFileResult& Result() const { return FResult; }

@@ -58,8 +58,6 @@ class TLMDCustomCheckListBox : public TLMDCustomListBox {
   // Repaints the item's glyph at once.
   void InvalidateCheck(int index);
   int CheckColumnWidth() const;
-  // The records the list holds, one per item that has one.
-  int RecordCount() const { return static_cast<int>(FRecords.size()); }
 
   TLMDButtonListMode BtnMode() const { return FBtnMode; }
   void SetBtnMode(TLMDButtonListMode mode);

@@ -110,34 +110,9 @@ class TProgressCyl : public TGraphicControl {
   void SetOnMouseEnter(TOnMouseEnterEvent handler) { OnMouseEnter = std::move(handler); }
   void SetOnMouseLeave(TOnMouseLeaveEvent handler) { OnMouseLeave = std::move(handler); }
 
-  // Derived state, read by painting and open to inspection.
-  uint8_t ShadeLevel() const { return FShadeLevel; }
-  int ShadowOffset() const { return FShadowOffset; }
-  const TColorFactors& ForeFactors() const { return FForeFactors; }
-  const TColorFactors& LineFactors() const { return FLineFactors; }
-  const TColorFactors& BackFactors() const { return FBackFactors; }
-  TColor BevelHighlight() const { return FBevelHighlight; }
-  TColor BevelShadow() const { return FBevelShadow; }
-  TColor BevelLight() const { return FBevelLight; }
-  TColor BevelDkShadow() const { return FBevelDkShadow; }
-  TColor InnerTopLeft() const { return FInnerTopLeft; }
-  TColor InnerBottomRight() const { return FInnerBottomRight; }
-  TColor OuterTopLeft() const { return FOuterTopLeft; }
-  TColor OuterBottomRight() const { return FOuterBottomRight; }
-  int BevelInset() const { return FBevelInset; }
-  int InnerInset() const { return FInnerInset; }
-  float RowStep() const { return FRowStep; }
-  float ColStep() const { return FColStep; }
-  float RangeInv() const { return FRangeInv; }
-  int FillEdge() const { return FFillEdge; }
-  int Extent() const { return FExtent; }
-  int Percent() const { return FPercent; }
   // The caption as painted: the done text at 100 %, else the percentage
   // followed by Text.
   std::string CaptionText() const;
-  // The caption mask exists exactly while an inverted caption is shown.
-  TBitmap* TextMask() const { return FTextMask.get(); }
-  TBitmap& Buffer() { return *FBuffer; }
 
   PUBLISHED_PROPERTIES;
 

@@ -44,13 +44,6 @@ class TbButton : public TCustomControl {
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode mode) { FBiDiMode = mode; }
 
-  // Whether the caption shows at this moment of its blinking.
-  bool CaptionVisible() const { return FCaptionVisible; }
-  bool Pressed() const { return FPressed; }
-  bool Hovered() const { return FHover; }
-  // The period of the blink timer in milliseconds; 0 when it is stopped.
-  unsigned TimerPeriod() const { return FTimerPeriod; }
-
   // Paints the whole button at once on the given canvas; Paint draws on the
   // button's own canvas.
   void PaintOn(TCanvas& canvas);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
+#include "tests/support/EndRequestWatch.h"
 #include "tests/support/MessageBoxCatcher.h"
 #include "tests/support/RegistryFixture.h"
 #include "tests/support/TempFolder.h"
@@ -62,6 +63,8 @@ class FormFixture {
   // The boxes the window showed, without the version check's own warning,
   // which arrives whenever its download fails.
   std::vector<CaughtBox> WindowBoxes() const;
+  // Whether the program has asked to end since the fixture was made.
+  bool EndRequested() const { return FEndRequest.requested(); }
   // Runs pending window messages, as the message loop would between commands.
   void Pump();
   // Runs pending messages until the version check has shown (and the catcher
@@ -75,6 +78,7 @@ class FormFixture {
   std::wstring FSavedLocalAppData;
   std::unique_ptr<RegistryFixture> FRegistry;
   std::unique_ptr<MessageBoxCatcher> FCatcher;
+  EndRequestWatch FEndRequest;
   TForm1* FForm = nullptr;
 };
 

@@ -194,9 +194,9 @@ TEST(ListCommands, QuitOrCloseEndsTheProgram) {
   };
   for (const auto& [name, request] : requests) {
     RootsWindow w;
-    EXPECT_FALSE(Application.Terminated()) << name;
+    EXPECT_FALSE(w.fixture.EndRequested()) << name;
     request(w.form());
-    EXPECT_TRUE(Application.Terminated()) << name;
+    EXPECT_TRUE(w.fixture.EndRequested()) << name;
     EXPECT_TRUE(w.fixture.WindowBoxes().empty()) << name;
     DropQuitMessage();
   }

@@ -473,7 +473,7 @@ TEST(WriteCommand, CommandsPressedDuringTheWriteWait) {
   EXPECT_EQ(w.form().bButton4->Caption(), "Valeur par défaut / Default values");
   EXPECT_EQ(w.form().Edit1->Text(), "");
   EXPECT_FALSE(w.form().CLB->Checked(1));
-  EXPECT_FALSE(Application.Terminated());
+  EXPECT_FALSE(w.fixture.EndRequested());
 }
 
 TEST(WriteCommand, QuitOrCloseDuringTheWriteEndsTheProgramAfterIt) {
@@ -487,7 +487,7 @@ TEST(WriteCommand, QuitOrCloseDuringTheWriteEndsTheProgramAfterIt) {
     w.Gain(3).SetText("0.8");
     request(w.form());
     w.Write();
-    EXPECT_TRUE(Application.Terminated()) << name;
+    EXPECT_TRUE(w.fixture.EndRequested()) << name;
     for (const char* file : {"a.ini", "b.ini", "c.ini"})
       EXPECT_EQ(w.FileLines(file), BankWith({{"NumberChannels", "32"}, {"Engine", "0.8"}})) << name << " " << file;
     EXPECT_EQ(w.form().PC1->Position(), 3) << name;

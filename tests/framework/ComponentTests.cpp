@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-#include <atomic>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "framework/Classes.h"
@@ -25,41 +26,48 @@ class TRecorded : public TComponent {
   ~TRecorded() override { destroyed.push_back(Name()); }
 };
 
-class TCallingThread : public TThread {
- public:
-  explicit TCallingThread(std::function<void()> call) : TThread(true), FCall(std::move(call)) {}
+// What a thread's hand-over came to, told by the thread as its last act.
+struct HandOverOutcome {
   std::string outcome;
   DWORD ranOn = 0;
-  std::atomic<bool> done{false};
+  HANDLE told = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  ~HandOverOutcome() { CloseHandle(told); }
+};
+
+// Frees itself when it has finished, as the program's own thread does.
+class TCallingThread : public TThread {
+ public:
+  TCallingThread(HandOverOutcome& report, std::function<void()> call)
+      : TThread(true), FReport(report), FCall(std::move(call)) {
+    FreeOnTerminate = true;
+  }
 
  protected:
   void Execute() override {
     try {
       Synchronize([this] {
-        ranOn = GetCurrentThreadId();
+        FReport.ranOn = GetCurrentThreadId();
         FCall();
       });
-      outcome = "ran";
+      FReport.outcome = "ran";
     } catch (const EThreadDropped&) {
-      outcome = "dropped";
+      FReport.outcome = "dropped";
     } catch (const Exception& error) {
-      outcome = std::string("raised ") + error.what();
+      FReport.outcome = std::string("raised ") + error.what();
     }
-    done = true;
+    SetEvent(FReport.told);
   }
 
  private:
+  HandOverOutcome& FReport;
   std::function<void()> FCall;
 };
 
 // Runs the main thread's messages, as its message loop would, until the
-// thread's body has finished.
-void WaitPumping(TCallingThread& thread) {
-  for (int i = 0; i < 1000 && !thread.done; ++i) {
+// thread has told its outcome.
+void WaitPumping(const HandOverOutcome& report) {
+  while (MsgWaitForMultipleObjects(1, &report.told, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
     Application.ProcessMessages();
-    Sleep(5);
-  }
-  thread.WaitFor();
 }
 
 }  // namespace
@@ -107,14 +115,14 @@ TEST(Application, TitleIsTheExeNameCapitalised) {
 
 TEST(Thread, HandOverRunsOnTheMainThreadAndCarriesErrorsBack) {
   TThread::InitializeSynchronize();
-  TCallingThread quiet([] {});
-  quiet.Start();
+  HandOverOutcome quiet;
+  (new TCallingThread(quiet, [] {}))->Start();
   WaitPumping(quiet);
   EXPECT_EQ(quiet.outcome, "ran");
   EXPECT_EQ(quiet.ranOn, GetCurrentThreadId());
 
-  TCallingThread failing([] { throw Exception("1.7.x.0 is not a number"); });
-  failing.Start();
+  HandOverOutcome failing;
+  (new TCallingThread(failing, [] { throw Exception("1.7.x.0 is not a number"); }))->Start();
   WaitPumping(failing);
   EXPECT_EQ(failing.outcome, "raised 1.7.x.0 is not a number");
 }
@@ -122,11 +130,11 @@ TEST(Thread, HandOverRunsOnTheMainThreadAndCarriesErrorsBack) {
 TEST(Thread, HandOverIsDroppedOnceTheProgramEnds) {
   TThread::InitializeSynchronize();
   bool ran = false;
-  TCallingThread late([&] { ran = true; });
-  late.Start();
+  HandOverOutcome late;
+  (new TCallingThread(late, [&] { ran = true; }))->Start();
   Sleep(200);  // the call is queued and its thread waits
   TThread::DropPendingSynchronize();
-  late.WaitFor();
+  WaitForSingleObject(late.told, INFINITE);
   Application.ProcessMessages();
   EXPECT_FALSE(ran);
   EXPECT_EQ(late.outcome, "dropped");
@@ -136,10 +144,11 @@ TEST(Thread, HandOverIsDroppedOnceTheProgramEnds) {
 TEST(Thread, ThreadOfAnEndedLoopStaysDroppedWhenANewOneStarts) {
   TThread::InitializeSynchronize();
   bool ran = false;
-  TCallingThread orphan([&] { ran = true; });
+  HandOverOutcome orphan;
+  auto* thread = new TCallingThread(orphan, [&] { ran = true; });
   TThread::DropPendingSynchronize();  // the window that started it is gone
   TThread::InitializeSynchronize();   // and a new one runs its loop
-  orphan.Start();
+  thread->Start();
   WaitPumping(orphan);
   EXPECT_FALSE(ran);
   EXPECT_EQ(orphan.outcome, "dropped");

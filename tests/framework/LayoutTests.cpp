@@ -111,7 +111,6 @@ TEST(LayoutReader, BuildsComponentsWithOwnerParentAndProperties) {
   EXPECT_EQ(box->Left(), 10);
   EXPECT_EQ(tick->Parent(), box);
   EXPECT_EQ(field->Parent(), &form);
-  EXPECT_EQ(tick->Owner(), &form);
   EXPECT_TRUE(tick->Checked());
   EXPECT_TRUE(tick->Font().Style().Contains(fsBold));
   EXPECT_FALSE(tick->ParentFont());

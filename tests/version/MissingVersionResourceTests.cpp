@@ -29,7 +29,7 @@ TEST_F(MissingVersionResource, CheckStopsAfterTheNoticeWithoutComparing) {
   ASSERT_EQ(boxes.boxes().size(), 1u);
   EXPECT_EQ(boxes.boxes()[0].caption, "Information");
   EXPECT_TRUE(getURLCalls.empty());
-  EXPECT_FALSE(Application.Terminated());
+  EXPECT_FALSE(programEnd.requested());
 }
 
 }  // namespace

@@ -81,7 +81,7 @@ TEST_P(DownloadBringingNothing, WarnsAndKeepsTheEarlierCopy) {
   EXPECT_EQ(getURLCalls[1].currentVersion, "1.5.0.0");
   EXPECT_EQ(getURLCalls[1].downloadURL, "https://downloads.klangor.invalid/old.zip");
   EXPECT_EQ(folder.readFile("version.txt"), earlierCopy);
-  EXPECT_FALSE(Application.Terminated());
+  EXPECT_FALSE(programEnd.requested());
 
   const std::vector<std::string> requests = server.requests();
   EXPECT_EQ(std::count(requests.begin(), requests.end(), GetParam().path), 3) << "every bad check asked the server";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "components/version/VersionChecker.h"
+#include "tests/support/EndRequestWatch.h"
 #include "tests/support/MessageBoxCatcher.h"
 #include "tests/support/TempFolder.h"
 #include "tests/version/LoopbackHttpServer.h"
@@ -47,6 +48,8 @@ class VersionCheckFixture : public testing::Test {
   LoopbackHttpServer server;
   TempFolder folder;
   MessageBoxCatcher boxes;
+  // Whether the check asked the program to end.
+  EndRequestWatch programEnd;
   std::vector<GetURLCall> getURLCalls;
 };
 

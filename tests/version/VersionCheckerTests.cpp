@@ -37,7 +37,7 @@ TEST_P(PublishedVersionNotNewer, ShowsNothingAndKeepsRunning) {
   Publish(GetParam().published, "https://downloads.klangor.invalid/Klangor.zip");
   RunCheck();
   EXPECT_TRUE(boxes.boxes().empty());
-  EXPECT_FALSE(Application.Terminated());
+  EXPECT_FALSE(programEnd.requested());
   ASSERT_EQ(getURLCalls.size(), 1u);
   EXPECT_EQ(getURLCalls[0].currentVersion, GetParam().published);
   EXPECT_EQ(getURLCalls[0].downloadURL, "https://downloads.klangor.invalid/Klangor.zip");
@@ -56,7 +56,7 @@ TEST_F(VersionChecker, NewerVersionAnsweredYesOpensTheAddressAndEnds) {
   RunCheck();
   ASSERT_EQ(boxes.boxes().size(), 1u);
   ExpectUpdateQuestion(boxes.boxes()[0]);
-  EXPECT_TRUE(Application.Terminated());
+  EXPECT_TRUE(programEnd.requested());
   const std::vector<std::string> opened = shell.waitForOpened(1);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], "\"" + ShellOpenWatch::recorderPath() + "\" \"" + address + "\"");
@@ -83,7 +83,7 @@ TEST_P(NewerVersionRefused, ShowsTheClosingNoticeAndEnds) {
   ASSERT_EQ(boxes.boxes().size(), 2u);
   ExpectUpdateQuestion(boxes.boxes()[0]);
   ExpectClosingNotice(boxes.boxes()[1]);
-  EXPECT_TRUE(Application.Terminated());
+  EXPECT_TRUE(programEnd.requested());
   EXPECT_TRUE(shell.openedSoFar().empty());
 }
 
@@ -96,7 +96,7 @@ TEST_F(VersionChecker, WithoutDownloadDialogANewerVersionIsOnlyReported) {
   checker->SetDownloadDlg(false);
   RunCheck();
   EXPECT_TRUE(boxes.boxes().empty());
-  EXPECT_FALSE(Application.Terminated());
+  EXPECT_FALSE(programEnd.requested());
   ASSERT_EQ(getURLCalls.size(), 1u);
   EXPECT_EQ(getURLCalls[0].currentVersion, "1.7.0.0");
 }
@@ -126,7 +126,7 @@ TEST_F(VersionChecker, ErrorInOnGetURLEndsTheCheckSilently) {
     Application.ProcessMessages();
   }
   EXPECT_TRUE(boxes.boxes().empty());
-  EXPECT_FALSE(Application.Terminated());
+  EXPECT_FALSE(programEnd.requested());
 }
 
 TEST_F(VersionChecker, FailedDownloadShowsOnlyTheWarning) {
@@ -135,7 +135,7 @@ TEST_F(VersionChecker, FailedDownloadShowsOnlyTheWarning) {
   ASSERT_EQ(boxes.boxes().size(), 1u);
   ExpectFailureWarning(boxes.boxes()[0]);
   EXPECT_TRUE(getURLCalls.empty());
-  EXPECT_FALSE(Application.Terminated());
+  EXPECT_FALSE(programEnd.requested());
 }
 
 TEST_F(VersionChecker, FailureSettingIsTakenWhenTheCheckStarts) {

@@ -90,7 +90,7 @@ TEST_P(DownloadAddress, YesOpensOnlyASafeWebAddress) {
   RunCheck();
   ASSERT_EQ(boxes.boxes().size(), 1u);
   ExpectUpdateQuestion(boxes.boxes()[0]);
-  EXPECT_TRUE(Application.Terminated());
+  EXPECT_TRUE(programEnd.requested());
   const std::vector<std::string> expected =
       GetParam().opened
           ? std::vector<std::string>{"\"" + ShellOpenWatch::recorderPath() + "\" \"" + GetParam().address + "\""}
@@ -111,7 +111,7 @@ TEST_F(DownloadAddress, LookalikeLetterOfAUtf8VersionFileIsRefused) {
   RunCheck();
   ASSERT_EQ(boxes.boxes().size(), 1u);
   ExpectUpdateQuestion(boxes.boxes()[0]);
-  EXPECT_TRUE(Application.Terminated());
+  EXPECT_TRUE(programEnd.requested());
   EXPECT_EQ(shell.openedSoFar(), std::vector<std::string>{});
 }
 

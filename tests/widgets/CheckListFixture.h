@@ -10,6 +10,7 @@
 
 #include "WidgetHost.h"
 #include "components/widgets/LMDCheckListBox.h"
+#include "framework/SysUtils.h"
 
 inline TStringList Names(int count) {
   TStringList names;
@@ -41,6 +42,22 @@ class CheckList : public ::testing::Test {
     const LPARAM point = MAKELPARAM(x, index * 16 + 8);
     SendMessageW(window, down, down == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON, point);
     SendMessageW(window, up, 0, point);
+  }
+
+  // Every item reads from a record of its own and nothing is left of removed
+  // ones: reading past the last item raises the list-index error.
+  bool OneRecordPerItem() const {
+    try {
+      for (int i = 0; i < list->Count(); ++i) list->Items(i);
+    } catch (const EListError&) {
+      return false;
+    }
+    try {
+      list->Items(list->Count());
+    } catch (const EListError&) {
+      return true;
+    }
+    return false;
   }
 
   std::vector<int> States() const {

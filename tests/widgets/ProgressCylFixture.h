@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <ostream>
+#include <set>
+#include <utility>
 
 #include "components/widgets/ProgressCyl2.h"
 #include "tests/support/BitmapPixel.h"
@@ -37,6 +39,41 @@ inline std::unique_ptr<TBitmap> Render(TProgressCyl& control) {
 }
 
 inline Rgb PixelAt(TBitmap& bitmap, int x, int y) { return RgbOf(klangor::test::pixelOf(bitmap, x, y)); }
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+// The pixels at which two paintings of one size differ.
+inline PixelSet Differing(TBitmap& one, TBitmap& other) {
+  PixelSet differing;
+  for (int y = 0; y < one.Height(); ++y)
+    for (int x = 0; x < one.Width(); ++x)
+      if (klangor::test::pixelOf(one, x, y) != klangor::test::pixelOf(other, x, y)) differing.insert({x, y});
+  return differing;
+}
+
+// Where the boundary line is painted: its column on a lying bar, its row on a
+// standing one, -1 where a frame covers it. The bar is made flat, with a red
+// line, no caption and no inner bevel, none of which moves the line.
+inline int PaintedLine(TProgressCyl& bar) {
+  bar.SetCylinderEffect(ceFlat);
+  bar.SetForeLineColor(clRed);
+  bar.SetShowText(false);
+  bar.SetBevelInner(bvNone);
+  auto image = Render(bar);
+  const Rgb line{255, 63, 63};
+  const bool lying = bar.Orientation() == pbHorizontal;
+  for (int i = 0; i < (lying ? bar.Width() : bar.Height()); ++i)
+    if (PixelAt(*image, lying ? i : bar.Width() / 2, lying ? bar.Height() / 2 : i) == line) return i;
+  return -1;
+}
+
+// A bar whose filled part is plain white, so that a caption over it shows
+// exactly in its own colours.
+inline void MakeFilledPartWhite(TProgressCyl& bar) {
+  bar.SetCylinderEffect(ceFlat);
+  bar.SetForeColor(clWhite);
+  bar.SetPosition(bar.Max());
+}
 
 // The main window's bar as its stored layout sets it.
 inline void ConfigureAsMainWindowBar(TProgressCyl& control) {

@@ -2,7 +2,6 @@
 // the control is painted into as its parent would paint it.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <utility>
 #include <vector>
 
@@ -12,8 +11,6 @@
 using klangor::test::pixelOf;
 
 namespace {
-
-using PixelSet = std::set<std::pair<int, int>>;
 
 // Bar-area pixels of exactly the given colour.
 PixelSet PixelsOf(TBitmap& bitmap, Rgb color) {
@@ -47,14 +44,6 @@ std::vector<Rgb> Greys(std::vector<int> levels) {
   return greys;
 }
 
-// A bar whose filled part is plain white, so that a caption over it shows
-// exactly in its own colours.
-void MakeFilledPartWhite(TProgressCyl& bar) {
-  bar.SetCylinderEffect(ceFlat);
-  bar.SetForeColor(clWhite);
-  bar.SetPosition(bar.Max());
-}
-
 }  // namespace
 
 TEST(ProgressCylPaint, NewControlShadesTheFilledPartRowByRow) {
@@ -85,8 +74,6 @@ TEST(ProgressCylPaint, UncoveredLineAtMaxShowsEveryShadedRow) {
 TEST(ProgressCylPaint, MainWindowBarIsBrightestInRow8AndDarkestInRow18) {
   TProgressCyl bar(nullptr);
   ConfigureAsMainWindowBar(bar);
-  EXPECT_EQ(bar.InnerInset(), 3);
-  EXPECT_EQ(bar.RowStep(), 15.0f);
   auto image = Render(bar);
   const Rgb brightest{63, 63, 255};
   EXPECT_EQ(PixelAt(*image, 20, 8), brightest);
@@ -112,12 +99,31 @@ TEST(ProgressCylPaint, FlatCylinderPaintsOneColour) {
   bar.SetForeColor(RGBColor(128, 0, 255));
   bar.SetShowText(false);
   bar.SetPosition(100);
-  EXPECT_EQ(bar.RowStep(), 0.0f);
   auto image = Render(bar);
   // Trunc(255 × factor): 255 × 0.6265 for 128, a quarter of 255 for 0.
   const Rgb flat{159, 63, 255};
   for (int y = 5; y <= 16; ++y)
     for (int x : {5, 70, 144}) EXPECT_EQ(PixelAt(*image, x, y), flat) << x << ", " << y;
+}
+
+// A bar area one row thick steps by the whole shade level; lit two rows
+// above it and at half weight, its row is 255 - shade level. At Max the line
+// right of the bar area shows it, white.
+TEST(ProgressCylPaint, CylinderEffectSetsTheShadeLevel) {
+  const std::pair<TCylinderEffect, int> cases[] = {{ceFlat, 254},   {ceUltraLow, 204}, {ceLow, 153},
+                                                   {ceMedium, 102}, {ceHigh, 51},      {ceMaximum, 0}};
+  for (auto [effect, level] : cases) {
+    TProgressCyl bar(nullptr);
+    bar.SetHeight(9);
+    bar.SetBevelInner(bvNone);
+    bar.SetForeLineColor(clWhite);
+    bar.ForeStyle().SetLightAngle(0.5f);
+    bar.ForeStyle().SetColorFactor(-0.5f);
+    bar.SetCylinderEffect(effect);
+    bar.SetShowText(false);
+    bar.SetPosition(100);
+    EXPECT_EQ(PixelAt(*Render(bar), 146, 4), Grey(level)) << "effect " << int{effect};
+  }
 }
 
 TEST(ProgressCylPaint, PositiveLightAngleLightsTheFirstRow) {
@@ -194,7 +200,6 @@ TEST(ProgressCylPaint, StandingBarShadesColumnByColumnAndFillsFromTheBottom) {
   bar.SetForeLineColor(clRed);
   bar.SetShowText(false);
   bar.SetPosition(50);
-  ASSERT_EQ(bar.FillEdge(), 75);
   auto image = Render(bar);
   auto row = [&](int y) {
     std::vector<Rgb> pixels;
@@ -226,6 +231,7 @@ TEST(ProgressCylPaint, ShadowIsDrawnOnePixelOffBeforeTheCaption) {
   MakeFilledPartWhite(bar);
   bar.Font().SetColor(clRed);
   bar.SetFontShadowColor(clLime);
+  auto constructed = Render(bar);  // a new bar's own effect: the bottom-right shadow
   bar.SetFontEffect(feNone);
   auto plain = Render(bar);
   const PixelSet solid = PixelsOf(*plain, {255, 0, 0});
@@ -237,38 +243,41 @@ TEST(ProgressCylPaint, ShadowIsDrawnOnePixelOffBeforeTheCaption) {
   for (auto [effect, offset] : {std::pair{feShadowBottomRight, 1}, std::pair{feShadowTopLeft, -1}}) {
     bar.SetFontEffect(effect);
     auto image = Render(bar);
-    PixelSet changed;
-    for (int y = 0; y < bar.Height(); ++y)
-      for (int x = 0; x < bar.Width(); ++x)
-        if (pixelOf(*image, x, y) != pixelOf(*plain, x, y)) changed.insert({x, y});
+    const PixelSet changed = Differing(*image, *plain);
     EXPECT_GT(changed.size(), 20u) << offset;
     EXPECT_TRUE(Without(changed, Shifted(covered, offset)).empty()) << "shadow moved by " << offset;
     EXPECT_FALSE(Without(changed, Shifted(covered, -offset)).empty()) << "not the other way, " << offset;
     EXPECT_TRUE(Without(solid, PixelsOf(*image, {255, 0, 0})).empty()) << "the caption is drawn last";
   }
+  bar.SetFontEffect(feShadowBottomRight);
+  EXPECT_TRUE(Differing(*Render(bar), *constructed).empty()) << "a new bar shows its shadow as well";
 }
 
+// The caption is one mask XORed onto the bar: what it does to each pixel is
+// the same over a white and over a blue bar, and solid glyphs turn white into
+// black.
 TEST(ProgressCylPaint, InvertedCaptionTurnsWhiteToBlack) {
   TProgressCyl bar(nullptr);
   MakeFilledPartWhite(bar);
-  bar.SetShowText(false);
-  auto plain = Render(bar);
   bar.SetFontEffect(feInvert);
-  bar.SetShowText(true);
+  auto captionMask = [&bar] {
+    bar.SetShowText(false);
+    auto plain = Render(bar);
+    bar.SetShowText(true);
+    auto image = Render(bar);
+    std::vector<COLORREF> mask;
+    for (int y = 0; y < bar.Height(); ++y)
+      for (int x = 0; x < bar.Width(); ++x) mask.push_back(pixelOf(*image, x, y) ^ pixelOf(*plain, x, y));
+    return mask;
+  };
+  const std::vector<COLORREF> overWhite = captionMask();
   auto image = Render(bar);
-  ASSERT_NE(bar.TextMask(), nullptr);
-  TBitmap& mask = *bar.TextMask();
   int black = 0;
-  for (int y = 0; y < bar.Height(); ++y)
-    for (int x = 0; x < bar.Width(); ++x) {
-      const COLORREF expected = pixelOf(*plain, x, y) ^ pixelOf(mask, x, y);
-      ASSERT_EQ(pixelOf(*image, x, y), expected) << x << ", " << y;
-      if (pixelOf(mask, x, y) == RGB(255, 255, 255) && x > 4 && x < 145 && y > 4 && y < 17) {
-        EXPECT_EQ(PixelAt(*image, x, y), Grey(0)) << x << ", " << y;
-        ++black;
-      }
-    }
+  for (int y = 5; y <= 16; ++y)
+    for (int x = 5; x <= 144; ++x) black += PixelAt(*image, x, y) == Grey(0);
   EXPECT_GT(black, 20) << "the glyphs of \"Done\" show black on the white bar";
+  bar.SetForeColor(clBlue);
+  EXPECT_TRUE(captionMask() == overWhite) << "the blue bar is inverted under the same glyphs";
 }
 
 TEST(ProgressCylPaint, CaptionIsCentredInEveryOrientation) {
