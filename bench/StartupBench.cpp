@@ -1,10 +1,11 @@
 // Start-up of Klangor against a bare window, interleaved: bare window,
-// Klangor on the demo's twelve files, bare window, Klangor on 300 files, and
-// so on, ending with a bare window. Each Klangor start is divided by the
-// mean of the bare starts just before and just after it, so that both sides
-// of a ratio see the same load.
+// Klangor on the demo's twelve files, bare window, Klangor on 300 files, bare
+// window, the window of native controls alone, and so on, ending with a bare
+// window. Each start is divided by the mean of the bare starts just before
+// and just after it, so that both sides of a ratio see the same load.
 //
-//   startup_bench DEMO_GAME_ROOT ROUNDS    (beside start_klangor.exe and bare_window.exe)
+//   startup_bench DEMO_GAME_ROOT ROUNDS
+//       (beside start_klangor.exe, bare_window.exe and native_window.exe)
 #include <windows.h>
 
 #include <cstdio>
@@ -80,21 +81,26 @@ int main(int argc, char** argv) {
                                       KEY_WOW64_32KEY);
   const std::string bare = BesideThisProgram("bare_window.exe");
   const std::string klangor = BesideThisProgram("start_klangor.exe");
+  const std::string native = BesideThisProgram("native_window.exe");
 
-  std::vector<double> bareSeconds{StartSeconds(bare)}, seconds12, seconds300, ratios12, ratios300;
-  const auto klangorOver = [&](const std::string& root, const char* files, std::vector<double>& seconds,
-                               std::vector<double>& ratios) {
-    game.setString("", root);
-    seconds.push_back(StartSeconds(klangor + " " + files));
+  std::vector<double> bareSeconds{StartSeconds(bare)}, seconds12, seconds300, nativeSeconds, ratios12, ratios300,
+      nativeRatios;
+  const auto startOver = [&](const std::string& commandLine, std::vector<double>& seconds,
+                             std::vector<double>& ratios) {
+    seconds.push_back(StartSeconds(commandLine));
     bareSeconds.push_back(StartSeconds(bare));
     ratios.push_back(seconds.back() / ((bareSeconds.end()[-2] + bareSeconds.back()) / 2));
   };
   for (int round = 0; round < rounds; ++round) {
-    klangorOver(demoRoot, "12", seconds12, ratios12);
-    klangorOver(folder.pathOf("RBR"), "300", seconds300, ratios300);
+    game.setString("", demoRoot);
+    startOver(klangor + " 12", seconds12, ratios12);
+    game.setString("", folder.pathOf("RBR"));
+    startOver(klangor + " 300", seconds300, ratios300);
+    startOver(native, nativeSeconds, nativeRatios);
   }
   PrintSpread("startup_12_ratio", ratios12);
   PrintSpread("startup_300_ratio", ratios300);
+  PrintSpread("startup_native_windows_ratio", nativeRatios);
   PrintSpread("startup_12_seconds", seconds12);
   PrintSpread("startup_300_seconds", seconds300);
   PrintSpread("startup_bare_seconds", bareSeconds);

@@ -12,6 +12,9 @@
 #   startup_12_ratio    Klangor's start until its window is shown, listed and
 #                       painted, over a bare window's start, on the demo's
 #                       12 files; startup_300_ratio the same on 300 files;
+#                       startup_native_windows_ratio the same for a plain
+#                       Win32 window holding only the main window's native
+#                       controls: what the platform charges for them;
 #                       startup_*_seconds the times themselves
 #   resources_*         GDI/USER objects, windows, handles and memory before
 #                       and after listing and writing 2,000 files
