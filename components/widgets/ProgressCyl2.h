@@ -16,6 +16,7 @@
 #include "components/widgets/ProEffect.h"
 #include "components/widgets/ProgressTypes.h"
 #include "framework/Controls.h"
+#include "framework/GdiHandles.h"
 
 enum TCylinderEffect : uint8_t { ceFlat, ceUltraLow, ceLow, ceMedium, ceHigh, ceMaximum };
 enum TFontEffect : uint8_t { feNone, feInvert, feShadowTopLeft, feShadowBottomRight };
@@ -156,6 +157,8 @@ class TProgressCyl : public TGraphicControl {
   };
   // Writes the caption once per pass, in the pass's colour and offset.
   void DrawCaptionOn(TBitmap& target, const std::vector<CaptionPass>& passes);
+  // The control's font turned by the caption's angle.
+  HFONT RotatedFont(int angle);
 
   bool FUpdating = false;
   bool FReady = false;
@@ -204,4 +207,6 @@ class TProgressCyl : public TGraphicControl {
   int FLastExtent = 0, FLastPercent = 0;
   std::unique_ptr<TBitmap> FBuffer;
   std::unique_ptr<TBitmap> FTextMask;
+  TGdiObject FRotatedFont;
+  LOGFONTW FRotatedLook{};
 };

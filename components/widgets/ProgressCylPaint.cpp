@@ -8,8 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
-#include <type_traits>
+#include <cstring>
 #include <vector>
 
 #include "components/widgets/ProgressCyl2.h"
@@ -87,17 +86,20 @@ CaptionPlacement PlaceCaption(TFontOrientation orientation, SIZE text, int width
   return {1, (width - tw) / 2, (height - th) / 2 + 1};
 }
 
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, decltype(&DeleteObject)>;
+}  // namespace
 
-// The control's font turned by the caption's angle.
-FontHandle RotatedFont(const TFont& font, int angle) {
-  LOGFONTW description = font.LogFont();
+// Made again only when the font or the angle changed: the bar repaints at
+// every step of a write, and each new font is realised anew.
+HFONT TProgressCyl::RotatedFont(int angle) {
+  LOGFONTW description = Font().LogFont();
   description.lfWidth = 0;
   description.lfEscapement = description.lfOrientation = angle;
-  return FontHandle(CreateFontIndirectW(&description), &DeleteObject);
+  if (!FRotatedFont.Handle() || std::memcmp(&description, &FRotatedLook, sizeof description) != 0) {
+    FRotatedFont.Reset(CreateFontIndirectW(&description));
+    FRotatedLook = description;
+  }
+  return static_cast<HFONT>(FRotatedFont.Handle());
 }
-
-}  // namespace
 
 void TProgressCyl::Paint() {
   if (!FReady || !CheckGeometry()) return;
@@ -203,8 +205,7 @@ void TProgressCyl::DrawCaptionOn(TBitmap& target, const std::vector<CaptionPass>
   const CaptionPlacement place = PlaceCaption(FFontOrientation, canvas.TextExtent(caption), Width(), Height());
   const std::wstring text = Text::ToWide(caption);
   HDC dc = canvas.Handle();
-  const FontHandle font = RotatedFont(Font(), place.angle);
-  const TSelectObject selected(dc, font.get());
+  const TSelectObject selected(dc, RotatedFont(place.angle));
   SetBkMode(dc, TRANSPARENT);
   for (const CaptionPass& pass : passes) {
     SetTextColor(dc, pass.Color);
