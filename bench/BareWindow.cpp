@@ -7,14 +7,7 @@
 
 int main() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"BareWindow";
-  RegisterClassExW(&windowClass);
+  klangor::bench::RegisterPlainWindowClass(L"BareWindow");
   HWND window = CreateWindowExW(0, L"BareWindow", L"Bare", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 723, 550,
                                 nullptr, nullptr, instance, nullptr);
   ShowWindow(window, SW_SHOW);

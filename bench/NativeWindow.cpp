@@ -27,14 +27,7 @@ int main() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"NativeWindow";
-  RegisterClassExW(&windowClass);
+  klangor::bench::RegisterPlainWindowClass(L"NativeWindow");
   HWND window = CreateWindowExW(0, L"NativeWindow", L"Native", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 723,
                                 550, nullptr, nullptr, instance, nullptr);
   HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");

@@ -15,6 +15,19 @@ inline long long SystemTime100ns() {
   return static_cast<long long>(ULARGE_INTEGER{{now.dwLowDateTime, now.dwHighDateTime}}.QuadPart);
 }
 
+// The window class of the yardsticks: the default procedure, the dialog
+// background, the arrow cursor.
+inline void RegisterPlainWindowClass(const wchar_t* name) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = name;
+  RegisterClassExW(&windowClass);
+}
+
 // Runs the thread's pending messages until none is left, then prints the time.
 inline void ReportShownWhenIdle() {
   MSG msg;

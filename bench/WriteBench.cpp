@@ -29,21 +29,27 @@
 #include "tests/support/TempFolder.h"
 #include "tests/support/Utf8.h"
 
+// The command's own file calls, which make each write safe: the backup
+// copy, the read-back check, the backup set's files.
+#define KLANGOR_FILE_CALLS(X) \
+  X(CreateFileW)              \
+  X(ReadFile)                 \
+  X(WriteFile)                \
+  X(FlushFileBuffers)         \
+  X(SetEndOfFile)             \
+  X(GetFileSizeEx)            \
+  X(GetFileAttributesW)       \
+  X(CloseHandle)              \
+  X(CreateDirectoryW)         \
+  X(DeleteFileW)              \
+  X(FindFirstFileW)           \
+  X(FindNextFileW)
+
 // The import table's slots through which the program calls these functions.
+#define KLANGOR_SLOT(function) extern decltype(&function) __imp_##function;
 extern "C" {
-extern decltype(&WritePrivateProfileStringW) __imp_WritePrivateProfileStringW;
-extern decltype(&CreateFileW) __imp_CreateFileW;
-extern decltype(&ReadFile) __imp_ReadFile;
-extern decltype(&WriteFile) __imp_WriteFile;
-extern decltype(&FlushFileBuffers) __imp_FlushFileBuffers;
-extern decltype(&SetEndOfFile) __imp_SetEndOfFile;
-extern decltype(&GetFileSizeEx) __imp_GetFileSizeEx;
-extern decltype(&GetFileAttributesW) __imp_GetFileAttributesW;
-extern decltype(&CloseHandle) __imp_CloseHandle;
-extern decltype(&CreateDirectoryW) __imp_CreateDirectoryW;
-extern decltype(&DeleteFileW) __imp_DeleteFileW;
-extern decltype(&FindFirstFileW) __imp_FindFirstFileW;
-extern decltype(&FindNextFileW) __imp_FindNextFileW;
+KLANGOR_SLOT(WritePrivateProfileStringW)
+KLANGOR_FILE_CALLS(KLANGOR_SLOT)
 }
 
 namespace {
@@ -54,8 +60,6 @@ struct TCallTime {
   double Seconds = 0;
   long Calls = 0;
 };
-// The profile writes; and the command's own file calls, which make each
-// write safe: the backup copy, the read-back check, the backup set's files.
 TCallTime ProfileWrites, FileCalls;
 
 template <auto& Slot>
@@ -79,22 +83,11 @@ void Hook(R(WINAPI*)(Args...)) {
   VirtualProtect(&Slot, sizeof(void*), old, &old);
 }
 
-#define KLANGOR_TIME(function, time) Hook<__imp_##function, time>(__imp_##function)
+#define KLANGOR_TIME_FILE_CALL(function) Hook<__imp_##function, FileCalls>(__imp_##function);
 
 void TimeCalls() {
-  KLANGOR_TIME(WritePrivateProfileStringW, ProfileWrites);
-  KLANGOR_TIME(CreateFileW, FileCalls);
-  KLANGOR_TIME(ReadFile, FileCalls);
-  KLANGOR_TIME(WriteFile, FileCalls);
-  KLANGOR_TIME(FlushFileBuffers, FileCalls);
-  KLANGOR_TIME(SetEndOfFile, FileCalls);
-  KLANGOR_TIME(GetFileSizeEx, FileCalls);
-  KLANGOR_TIME(GetFileAttributesW, FileCalls);
-  KLANGOR_TIME(CloseHandle, FileCalls);
-  KLANGOR_TIME(CreateDirectoryW, FileCalls);
-  KLANGOR_TIME(DeleteFileW, FileCalls);
-  KLANGOR_TIME(FindFirstFileW, FileCalls);
-  KLANGOR_TIME(FindNextFileW, FileCalls);
+  Hook<__imp_WritePrivateProfileStringW, ProfileWrites>(__imp_WritePrivateProfileStringW);
+  KLANGOR_FILE_CALLS(KLANGOR_TIME_FILE_CALL)
 }
 
 bool Written(const std::string& path, const TIniValue& value) {
