@@ -159,17 +159,27 @@ HBRUSH TSolidBrush::Handle(TColor color) {
   return static_cast<HBRUSH>(FBrush.Handle());
 }
 
+HPEN TSolidPen::Handle(TColor color, int width) {
+  const COLORREF rgb = ColorToRGB(color);
+  if (!FPen.Handle() || rgb != FColor || width != FWidth) {
+    FPen.Reset(CreatePen(PS_SOLID, width, rgb));
+    FColor = rgb;
+    FWidth = width;
+  }
+  return static_cast<HPEN>(FPen.Handle());
+}
+
 // ---- TCanvas
 
-// The canvas's pen, brush and font, made and selected for one drawing
-// operation; they are unselected, then deleted, when it ends.
+// The canvas's pen, brush and font, selected for one drawing operation and
+// unselected when it ends, so that a kept object is never deleted while a
+// device context holds it.
 class TCanvas::TTools {
  public:
   explicit TTools(TCanvas& canvas)
-      : FPen(CreatePen(PS_SOLID, canvas.FPen.Width, ColorToRGB(canvas.FPen.Color))),
-        FBrush(canvas.FBrush.Style == bsClear ? nullptr : CreateSolidBrush(ColorToRGB(canvas.FBrush.Color))),
-        FPenSelection(canvas.FDC, FPen.Handle()),
-        FBrushSelection(canvas.FDC, FBrush.Handle() ? FBrush.Handle() : GetStockObject(NULL_BRUSH)),
+      : FPenSelection(canvas.FDC, canvas.FPenObject.Handle(canvas.FPen.Color, canvas.FPen.Width)),
+        FBrushSelection(canvas.FDC, canvas.FBrush.Style == bsClear ? GetStockObject(NULL_BRUSH)
+                                                                   : canvas.FBrushObject.Handle(canvas.FBrush.Color)),
         FFontSelection(canvas.FDC, canvas.FFont.Handle()) {
     SetTextColor(canvas.FDC, ColorToRGB(canvas.FFont.Color()));
     SetBkColor(canvas.FDC, ColorToRGB(canvas.FBrush.Color));
@@ -177,15 +187,11 @@ class TCanvas::TTools {
   }
 
  private:
-  TGdiObject FPen, FBrush;
   TSelectObject FPenSelection, FBrushSelection, FFontSelection;
 };
 
 // Fills with the brush's colour even when its style is bsClear, as Delphi's canvas does.
-void TCanvas::FillRect(const RECT& rect) {
-  const TGdiObject brush(CreateSolidBrush(ColorToRGB(FBrush.Color)));
-  ::FillRect(FDC, &rect, static_cast<HBRUSH>(brush.Handle()));
-}
+void TCanvas::FillRect(const RECT& rect) { ::FillRect(FDC, &rect, FBrushObject.Handle(FBrush.Color)); }
 
 void TCanvas::Rectangle(const RECT& rect) {
   const TTools tools(*this);

@@ -130,12 +130,23 @@ class TSolidBrush {
   COLORREF FColor = 0;
 };
 
+// A solid pen, kept in the same way while its colour and width stay.
+class TSolidPen {
+ public:
+  HPEN Handle(TColor color, int width);
+
+ private:
+  TGdiObject FPen;
+  COLORREF FColor = 0;
+  int FWidth = 0;
+};
+
 class TBitmap;
 
 // Drawing operations on a device context that the canvas does not own. The
-// pen, brush and font are made and selected afresh for each operation and
-// unselected after it, so changing them between operations needs no
-// bookkeeping by the caller.
+// pen, brush and font are selected for each operation and unselected after
+// it, so changing them between operations needs no bookkeeping by the
+// caller; the pen and brush objects are made again only when they change.
 class TCanvas {
  public:
   explicit TCanvas(HDC dc = nullptr) : FDC(dc) {}
@@ -169,6 +180,10 @@ class TCanvas {
   TFont FFont;
   TPen FPen;
   TBrush FBrush;
+  // The GDI objects last made for the pen and the brush: making them anew
+  // for every line would cost fifty times the line.
+  TSolidPen FPenObject;
+  TSolidBrush FBrushObject;
 };
 
 // The canvas of a control bound to the device context of one painting.
