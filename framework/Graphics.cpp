@@ -89,8 +89,8 @@ void TFont::SetCharset(int charset) {
 }
 
 void TFont::Assign(const TFont& source) {
-  // List items take the list's font before each one is drawn: an equal font
-  // keeps its handle.
+  // An owner-drawn control may hand its font to its canvas before each item
+  // it draws: an equal font keeps its handle.
   const bool shape = AssignIfChanged(FName, source.FName) | AssignIfChanged(FHeight, source.FHeight) |
                      AssignIfChanged(FStyle, source.FStyle) | AssignIfChanged(FCharset, source.FCharset);
   const bool color = AssignIfChanged(FColor, source.FColor);
