@@ -39,11 +39,13 @@ klangor_start_xvfb() {
     rm -f "$number_file"
 }
 
+# Runs as the EXIT trap, also of scripts under `set -e`: a Wine server or an
+# Xvfb that has already ended must not turn a finished run into a failure.
 klangor_wine_env_stop() {
-    wineserver -k >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1 || true
     if [ -n "$klangor_xvfb_pid" ]; then
-        kill "$klangor_xvfb_pid" 2>/dev/null
-        wait "$klangor_xvfb_pid" 2>/dev/null
+        kill "$klangor_xvfb_pid" 2>/dev/null || true
+        wait "$klangor_xvfb_pid" 2>/dev/null || true
         klangor_xvfb_pid=
     fi
 }
