@@ -21,6 +21,18 @@ DWORD ReadAll(const std::string& path, DWORD access, std::string& bytes) {
   return 0;
 }
 
+HANDLE OpenForWriting(const std::string& path, DWORD creation) {
+  return CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Writes all the bytes at the file pointer; a short write means a full volume.
+DWORD WriteAll(HANDLE file, const std::string& bytes) {
+  DWORD written = 0;
+  if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return GetLastError();
+  return written == bytes.size() ? 0 : ERROR_DISK_FULL;
+}
+
 }  // namespace
 
 DWORD Read(const std::string& path, std::string& bytes) { return ReadAll(path, GENERIC_READ, bytes); }
@@ -30,14 +42,11 @@ DWORD ReadForRewrite(const std::string& path, std::string& bytes) {
 }
 
 DWORD Write(const std::string& path, const std::string& bytes, DWORD creation) {
-  const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(OpenForWriting(path, creation));
   if (!file.Valid()) return GetLastError();
   LARGE_INTEGER oldSize{};
   if (!GetFileSizeEx(file.Get(), &oldSize)) return GetLastError();
-  DWORD written = 0;
-  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return GetLastError();
-  if (written != bytes.size()) return ERROR_DISK_FULL;
+  if (const DWORD error = WriteAll(file.Get(), bytes)) return error;
   // Only a longer file is cut: on a full volume Wine's SetEndOfFile fails
   // with "disk full" even when the size stays as it is.
   if (oldSize.QuadPart > static_cast<LONGLONG>(bytes.size()) && !SetEndOfFile(file.Get())) return GetLastError();
@@ -46,18 +55,12 @@ DWORD Write(const std::string& path, const std::string& bytes, DWORD creation) {
 }
 
 DWORD Append(const std::string& path, const std::string& bytes) {
-  const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(OpenForWriting(path, OPEN_ALWAYS));
   if (!file.Valid()) return GetLastError();
   LARGE_INTEGER end{};
   if (!SetFilePointerEx(file.Get(), LARGE_INTEGER{}, &end, FILE_END)) return GetLastError();
-  DWORD written = 0, error = 0;
-  if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-    error = GetLastError();
-  else if (written != bytes.size())
-    error = ERROR_DISK_FULL;
-  else if (!FlushFileBuffers(file.Get()))
-    error = GetLastError();
+  DWORD error = WriteAll(file.Get(), bytes);
+  if (!error && !FlushFileBuffers(file.Get())) error = GetLastError();
   if (error && SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN)) SetEndOfFile(file.Get());
   return error;
 }
