@@ -1,13 +1,25 @@
-// The About box of the system menu: version and copyright from the version
+// The About box of the window menu: version and copyright from the version
 // resource, the update site, the backups folder once it exists, and the
 // keyboard shortcuts.
 #pragma once
 
 #include <string>
 
-class TForm1;
+class TBackupStore;
+class TShortcuts;
+class TVersionChecker;
 
 extern const char* const AboutCaption;
 
-std::string AboutText(TForm1& form);
-void ShowAbout(TForm1& form);
+class TAboutBox {
+ public:
+  TAboutBox(const TVersionChecker& version, const TBackupStore& store, const TShortcuts& shortcuts);
+
+  std::string Text() const;
+  void Show() const;
+
+ private:
+  const TVersionChecker& FVersion;
+  const TBackupStore& FStore;
+  const TShortcuts& FShortcuts;
+};

@@ -1,43 +1,43 @@
 #include "app/Shortcuts.h"
 
-#include "app/Unit1.h"
+#include <utility>
+
 #include "components/widgets/bButton.h"
 
 namespace {
 
-struct Shortcut {
-  WORD Key;
-  TShiftState Shift;
-  const char* Name;
-  TbButton* TForm1::*Button;
-  // What the button does when its caption does not say it; null otherwise.
-  const char* Meaning;
-};
-
-// Ctrl alone: Ctrl+Alt is AltGr on the French keyboard and types characters.
-const Shortcut Shortcuts[] = {
-    {'S', ssCtrl, "Ctrl+S", &TForm1::bButton1, nullptr},
-    {VK_F5, 0, "F5", &TForm1::bButton5, "-> (relire la liste / list again)"},
-    {'D', ssCtrl, "Ctrl+D", &TForm1::bButton4, nullptr},
-    {'U', ssCtrl, "Ctrl+U", &TForm1::bButton3, nullptr},
-};
+// A shortcut that presses the button; it does what the button's caption
+// says unless `meaning` says otherwise.
+TShortcuts::TShortcut ButtonShortcut(WORD key, TShiftState shift, const char* name, TbButton& button,
+                                     const char* meaning = nullptr) {
+  return {key, shift, name, [&button] { button.Click(); },
+          [&button, meaning] { return meaning ? std::string(meaning) : button.Caption(); }};
+}
 
 }  // namespace
 
-bool TForm1::IsShortCut(WORD key, TShiftState shift) {
+TShortcuts::TShortcuts(TParts parts)
+    : FShortcuts{
+          ButtonShortcut('S', ssCtrl, "Ctrl+S", parts.Write),
+          ButtonShortcut(VK_F5, 0, "F5", parts.ListAgain, "-> (relire la liste / list again)"),
+          ButtonShortcut('D', ssCtrl, "Ctrl+D", parts.FillValues),
+          ButtonShortcut('U', ssCtrl, "Ctrl+U", parts.TickAll),
+      } {}
+
+void TShortcuts::Add(TShortcut shortcut) { FShortcuts.push_back(std::move(shortcut)); }
+
+bool TShortcuts::Press(WORD key, TShiftState shift) const {
   shift &= ssShift | ssCtrl | ssAlt;
-  for (const Shortcut& shortcut : Shortcuts)
+  for (const TShortcut& shortcut : FShortcuts)
     if (shortcut.Key == key && shortcut.Shift == shift) {
-      (this->*shortcut.Button)->Click();
+      shortcut.Run();
       return true;
     }
   return false;
 }
 
-std::vector<std::string> ShortcutLines(TForm1& form) {
+std::vector<std::string> TShortcuts::Lines() const {
   std::vector<std::string> lines;
-  for (const Shortcut& shortcut : Shortcuts)
-    lines.push_back(std::string(shortcut.Name) + " : " +
-                    (shortcut.Meaning ? shortcut.Meaning : (form.*shortcut.Button)->Caption()));
+  for (const TShortcut& shortcut : FShortcuts) lines.push_back(shortcut.Name + " : " + shortcut.Meaning());
   return lines;
 }

@@ -1,11 +1,44 @@
-// The window's keyboard shortcuts: each presses one of the styled buttons,
-// which are out of the Tab order and so beyond the keyboard otherwise.
+// The window's keyboard shortcuts. The first four do what a click on one of
+// the styled buttons does: they are out of the Tab order and so beyond the
+// keyboard otherwise. Ctrl alone: Ctrl+Alt is AltGr on the French keyboard
+// and types characters.
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
-class TForm1;
+#include "framework/Controls.h"
 
-// One line per shortcut, "Ctrl+S : " followed by what its button does now.
-std::vector<std::string> ShortcutLines(TForm1& form);
+class TbButton;
+
+class TShortcuts {
+ public:
+  struct TParts {
+    TbButton& Write;
+    TbButton& ListAgain;
+    TbButton& FillValues;
+    TbButton& TickAll;
+  };
+  struct TShortcut {
+    WORD Key;
+    TShiftState Shift;
+    std::string Name;
+    std::function<void()> Run;
+    // What it does now, as the About box lists it.
+    std::function<std::string()> Meaning;
+  };
+  explicit TShortcuts(TParts parts);
+
+  // A shortcut of a command that has no button.
+  void Add(TShortcut shortcut);
+  // Runs the shortcut of the key; false for any other key.
+  bool Press(WORD key, TShiftState shift) const;
+  // One line per shortcut, "Ctrl+S : " followed by what it does now.
+  std::vector<std::string> Lines() const;
+
+ private:
+  std::vector<TShortcut> FShortcuts;
+};

@@ -1,6 +1,8 @@
 // The window menu's own items, appended after the system's behind a
-// separator: each with its caption, the command it runs and whether it can
-// be chosen now (a greyed item cannot).
+// separator: each with its caption, the window command it stands for, what
+// it runs and whether it can be chosen now. An item runs through the
+// window's command gate and is greyed when the gate would drop it or when
+// it has nothing to act on.
 #pragma once
 
 #include <windows.h>
@@ -9,13 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandGate.h"
+
 class TSystemMenu {
  public:
   struct TItem {
     std::string Caption;
+    TCommand Command;
     std::function<void()> Run;
-    std::function<bool()> Enabled;  // none: always enabled
+    std::function<bool()> Available;  // none: always available
   };
+
+  explicit TSystemMenu(TCommandGate& gate);
 
   void Attach(HWND window, std::vector<TItem> items);
   // Runs the item the window-menu command stands for; false for the
@@ -24,8 +31,13 @@ class TSystemMenu {
   // Greys the items that cannot be chosen now, as the menu opens.
   void Refresh(HMENU menu) const;
 
-  static UINT CommandOf(size_t item);
+  // The window-menu command of a window command: a multiple of 16 below
+  // the system's own 0xF000, whatever the item's place in the menu.
+  static UINT CommandOf(TCommand command);
 
  private:
+  bool Enabled(const TItem& item) const;
+
+  TCommandGate& FGate;
   std::vector<TItem> FItems;
 };

@@ -1,13 +1,12 @@
-// Putting files back from the backup sets: the window menu's "Undo the last
-// change", which goes back one press at a time, its "Open the backups
-// folder", and the question at start-up after a write that was cut short.
-#include <windows.h>
+#include "app/UndoCommand.h"
+
 // After windows.h, which it needs.
 #include <shellapi.h>
 
 #include "app/BusyCursor.h"
 #include "app/FailureReport.h"
-#include "app/Unit1.h"
+#include "app/GameFolder.h"
+#include "components/safewrite/BackupStore.h"
 #include "components/safewrite/WinFile.h"
 #include "framework/Dialogs.h"
 #include "framework/SysUtils.h"
@@ -28,24 +27,26 @@ std::string UndoQuestion(const TBackupSet& set) {
 
 }  // namespace
 
-void TForm1::AskAboutInterruptedWrite() {
-  std::optional<TBackupSet> newest = FBackups.Newest();
+TUndoCommand::TUndoCommand(TBackupStore& store, TGameFolder& folder) : FStore(store), FFolder(folder) {}
+
+void TUndoCommand::AskAboutInterruptedWrite() {
+  std::optional<TBackupSet> newest = FStore.Newest();
   if (!newest || !newest->Interrupted()) return;
-  if (MessageDlg(InterruptedQuestion, mtCustom, true) == mrYes) RestoreBackup(*newest);
+  if (MessageDlg(InterruptedQuestion, mtCustom, true) == mrYes) Restore(*newest);
   newest->Finish();
 }
 
-bool TForm1::CanUndo() const { return !FWriting && FBackups.NewestNotUndone().has_value(); }
+bool TUndoCommand::CanUndo() const { return FStore.NewestNotUndone().has_value(); }
 
-void TForm1::UndoLastChange() {
+void TUndoCommand::UndoLastChange() {
   if (!CanUndo()) return;
-  TBackupSet set = *FBackups.NewestNotUndone();
+  TBackupSet set = *FStore.NewestNotUndone();
   if (MessageDlg(UndoQuestion(set), mtCustom, true) != mrYes) return;
-  RestoreBackup(set);
-  ListSoundFiles();
+  Restore(set);
+  FFolder.ListSoundFiles();
 }
 
-void TForm1::RestoreBackup(TBackupSet& set) {
+void TUndoCommand::Restore(TBackupSet& set) {
   const TBusyCursor busy;
   const std::vector<TFileResult> failed = set.Restore();
   // A set with files not put back stays the one to undo, so that a second
@@ -56,7 +57,7 @@ void TForm1::RestoreBackup(TBackupSet& set) {
     ShowMessageBox(FailedFilesReport(failed, set.Folder()));
 }
 
-void TForm1::OpenBackupsFolder() {
-  WinFile::CreateFolders(FBackups.Folder());
-  ShellExecuteW(Handle(), L"open", Text::ToWide(FBackups.Folder()).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+void TUndoCommand::OpenBackupsFolder(HWND owner) {
+  WinFile::CreateFolders(FStore.Folder());
+  ShellExecuteW(owner, L"open", Text::ToWide(FStore.Folder()).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -1,6 +1,15 @@
 #include "app/Unit1.h"
 
-#include "app/SystemMenu.h"
+#include <utility>
+
+#include "app/About.h"
+#include "app/BusyCursor.h"
+#include "app/DropCommand.h"
+#include "app/GameFolder.h"
+#include "app/ListCommands.h"
+#include "app/Shortcuts.h"
+#include "app/UndoCommand.h"
+#include "app/WriteCommand.h"
 #include "components/config/BFC_Dir.h"
 #include "components/config/Profil.h"
 #include "components/config/RegistryReader.h"
@@ -10,10 +19,17 @@
 #include "components/widgets/bButton.h"
 #include "framework/SysUtils.h"
 
-std::string FolderArgument;
+namespace {
+
+const char* const UndoCaption = "Annuler la dernière modification / Undo the last change";
+const char* const OpenBackupsCaption = "Ouvrir le dossier des sauvegardes / Open the backups folder";
+
+}  // namespace
+
 TForm1* Form1 = nullptr;
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) {
+TForm1::TForm1(TComponent* owner, std::string folderArgument)
+    : TForm(owner), FFolderArgument(std::move(folderArgument)) {
   Publish<TNotifyEvent>("FormCreate", [this](TObject* sender) { FormCreate(sender); });
   Publish<TNotifyEvent>("bButton1Click", [this](TObject* sender) { bButton1Click(sender); });
   Publish<TNotifyEvent>("bButton2Click", [this](TObject* sender) { bButton2Click(sender); });
@@ -25,6 +41,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
   InitializeFromLayout("TFORM1");
 }
 
+TForm1::~TForm1() = default;
+
 template <class T>
 T* TForm1::Field(const std::string& name) {
   T* field = dynamic_cast<T*>(FindComponent(name));
@@ -35,6 +53,7 @@ T* TForm1::Field(const std::string& name) {
 void TForm1::Loaded() {
   TForm::Loaded();
   BindFields();
+  CreateCommands();
 }
 
 void TForm1::BindFields() {
@@ -61,46 +80,105 @@ void TForm1::BindFields() {
   RegistryReader1 = Field<TRegistryReader>("RegistryReader1");
   Profile1 = Field<TProfile>("Profile1");
   VersionChecker1 = Field<TVersionChecker>("VersionChecker1");
+}
+
+std::vector<TEdit*> TForm1::ValueEdits() {
+  // The path field is told apart by its name in the layout, as in the
+  // original tool: nothing else about it differs from a value field.
+  std::vector<TEdit*> fields;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (auto* edit = dynamic_cast<TEdit*>(Components(i)); edit && edit->Name() != "Edit2") fields.push_back(edit);
+  // The profile holds at most this many characters of a value: a longer
+  // text would be checked in full and written cut.
+  for (TEdit* field : fields) field->SetMaxLength(str128::Capacity);
+  return fields;
+}
+
+void TForm1::CreateCommands() {
   // Gain field EditN takes its key from the label two numbers up.
+  std::vector<GainRow> gains;
   for (int n = 3; n <= 30; ++n)
-    FGainRows.push_back({Field<TEdit>("Edit" + IntToStr(n)), Field<TLabel>("Label" + IntToStr(n + 2))});
-  // The profile holds at most this many characters of a value: a longer text
-  // would be checked in full and written cut.
-  Edit1->SetMaxLength(str128::Capacity);
-  for (const GainRow& row : FGainRows) row.Field->SetMaxLength(str128::Capacity);
+    gains.push_back({Field<TEdit>("Edit" + IntToStr(n)), Field<TLabel>("Label" + IntToStr(n + 2))});
+  FValues = std::make_unique<TValueFields>(
+      TValueFields::TParts{*Edit1, *CheckBox1, *CheckBox2, std::move(gains), ValueEdits()});
+  FGameFolder =
+      std::make_unique<TGameFolder>(TGameFolder::TParts{*Edit2, *RegistryReader1, *BFC_Dir1, *CLB, *Label1, *PC1});
+  FWrite = std::make_unique<TWriteCommand>(TWriteCommand::TParts{*FValues, *FGameFolder, *CLB, *Profile1, FBackups});
+  FUndo = std::make_unique<TUndoCommand>(FBackups, *FGameFolder);
+  FListCommands = std::make_unique<TListCommands>(TListCommands::TParts{*CLB, *bButton3, *FValues, *bButton4});
+  FDrop = std::make_unique<TDropCommand>(*FGameFolder);
+  FShortcuts = std::make_unique<TShortcuts>(TShortcuts::TParts{*bButton1, *bButton5, *bButton4, *bButton3});
+  FAbout = std::make_unique<TAboutBox>(*VersionChecker1, FBackups, *FShortcuts);
 }
 
 void TForm1::InitializeWnd() {
   TForm::InitializeWnd();
   DragAcceptFiles(Handle(), TRUE);
-  AttachSystemMenu();
+  FSystemMenu.Attach(Handle(), SystemMenuItems());
 }
 
-// A folder given on the command line stands for the registry's root and is
-// taken as if typed, so a wrong one is reported as a typed one would be.
+// The window menu's own items, in menu order.
+std::vector<TSystemMenu::TItem> TForm1::SystemMenuItems() {
+  return {
+      {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
+      {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
+      {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},
+  };
+}
+
+const std::vector<TForm1::GainRow>& TForm1::GainRows() const { return FValues->Gains(); }
+
+const std::string& TForm1::GameRoot() const { return FGameFolder->Root(); }
+
 void TForm1::FormCreate(TObject*) {
-  AskAboutInterruptedWrite();
-  if (UnquotedPath(FolderArgument).empty()) {
-    FGameRoot = RegistryReader1->ReadString("");
-    Edit2->SetText(FGameRoot);
-    ListSoundFiles();
-  } else {
-    Edit2->SetText(FolderArgument);
-    TakeTypedRoot();
-  }
+  FUndo->AskAboutInterruptedWrite();
+  FGameFolder->TakeStartRoot(FFolderArgument);
   VersionChecker1->CheckVersion();
 }
 
-void TForm1::ListSoundFiles() {
-  BFC_Dir1->SetPathName(FGameRoot + SoundFolder);
-  BFC_Dir1->ReadDir();
-  // Filled and ticked in one update: painting each item and glyph as it
-  // comes would cost more than listing the folder.
-  CLB->BeginUpdate();
-  CLB->SetItems(BFC_Dir1->ListFiles());
-  Label1->SetCaption("Nb de fichiers / Nb of files : " + IntToStr(CLB->Count()));
-  PC1->SetMax(CLB->Count());
-  PC1->SetPosition(0);
-  CLB->CheckAll(false);
-  CLB->EndUpdate();
+void TForm1::bButton1Click(TObject*) {
+  FGate.Run(TCommand::Write, [this] {
+    const TBusyCursor busy;
+    if (const auto outcome = FWrite->Run([this](int done, int count) { WriteProgress(done, count); }))
+      TWriteCommand::Report(*outcome);
+  });
 }
+
+void TForm1::WriteProgress(int done, int count) {
+  PC1->SetPosition(done);
+  if (done < count) Application.ProcessMessages();
+}
+
+void TForm1::bButton2Click(TObject*) {
+  FGate.Run(TCommand::Quit, [] { Application.Terminate(); });
+}
+
+void TForm1::bButton3Click(TObject*) {
+  FGate.Run(TCommand::TickAll, [this] { FListCommands->ToggleTicks(); });
+}
+
+void TForm1::bButton4Click(TObject*) {
+  FGate.Run(TCommand::FillValues, [this] { FListCommands->ToggleValues(); });
+}
+
+void TForm1::bButton5Click(TObject*) {
+  FGate.Run(TCommand::TakeTypedRoot, [this] { FGameFolder->TakeTypedRoot(); });
+}
+
+void TForm1::Edit2KeyDown(TObject*, WORD& Key, TShiftState) {
+  if (Key == VK_RETURN) FGate.Run(TCommand::TakeTypedRoot, [this] { FGameFolder->TakeTypedRoot(); });
+}
+
+void TForm1::DropFiles(const std::vector<std::string>& names) {
+  FGate.Run(TCommand::Drop, [this, &names] { FDrop->Take(names); });
+}
+
+void TForm1::Close() {
+  FGate.Run(TCommand::Quit, [this] { TForm::Close(); });
+}
+
+bool TForm1::IsShortCut(WORD key, TShiftState shift) { return FShortcuts->Press(key, shift); }
+
+bool TForm1::SystemCommand(UINT command) { return FSystemMenu.Run(command); }
+
+void TForm1::SystemMenuOpening(HMENU menu) { FSystemMenu.Refresh(menu); }

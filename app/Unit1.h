@@ -1,13 +1,18 @@
 // The main window: the game root, the list of sound-bank settings files, the
 // value fields grouped by INI section, the commands and the progress bar.
+// The window binds its fields to the components its layout made, owns one
+// object per command and wires its buttons, keys, drops and menu items to
+// them, every one through the command gate.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/CommandGate.h"
 #include "app/SystemMenu.h"
+#include "app/ValueFields.h"
 #include "components/safewrite/BackupStore.h"
-#include "components/safewrite/SoundFileWrite.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
 
@@ -18,19 +23,20 @@ class TBFC_Dir;
 class TRegistryReader;
 class TProfile;
 class TVersionChecker;
-
-// The game root given on the command line, as it was given; empty without
-// one. The program entry sets it before the window is created.
-extern std::string FolderArgument;
-
-// A path without the double quotes around it, as Explorer's "Copy as path"
-// puts them, or as a quoted command-line argument ending in a backslash
-// leaves one behind. No Windows path holds a double quote.
-std::string UnquotedPath(const std::string& path);
+class TAboutBox;
+class TDropCommand;
+class TGameFolder;
+class TListCommands;
+class TShortcuts;
+class TUndoCommand;
+class TWriteCommand;
 
 class TForm1 : public TForm {
  public:
-  explicit TForm1(TComponent* owner);
+  // The folder argument is the text after the program's name on its command
+  // line, as it was given; empty without one.
+  explicit TForm1(TComponent* owner, std::string folderArgument = {});
+  ~TForm1() override;
 
   TLabel* Label1;
   TLabel* Label2;
@@ -56,13 +62,9 @@ class TForm1 : public TForm {
   TProfile* Profile1;
   TVersionChecker* VersionChecker1;
 
-  // A gain field and the label whose caption is its key in "AMP::SOUNDS".
-  struct GainRow {
-    TEdit* Field;
-    TLabel* KeyLabel;
-  };
+  using GainRow = TValueFields::TGainRow;
   // Edit3 ... Edit30 with Label5 ... Label32, in the order they are written.
-  const std::vector<GainRow>& GainRows() const { return FGainRows; }
+  const std::vector<GainRow>& GainRows() const;
 
   void FormCreate(TObject* Sender);
   void bButton1Click(TObject* Sender);
@@ -73,19 +75,10 @@ class TForm1 : public TForm {
   void Edit2KeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
 
   // The game's root folder as last taken from the registry or the path field.
-  const std::string& GameRoot() const { return FGameRoot; }
+  const std::string& GameRoot() const;
 
-  // Closing the window while files are written waits for the write to end,
-  // so that no file keeps only part of its values.
+  // Closing the window while files are written waits for the write to end.
   void Close() override;
-
-  // The window menu's commands: put back the newest backup set not yet
-  // undone, after asking; open the backups folder.
-  bool CanUndo() const;
-  void UndoLastChange();
-  void OpenBackupsFolder();
-  // Ctrl+S, F5, Ctrl+D and Ctrl+U press bButton1, bButton5, bButton4 and
-  // bButton3: the buttons are out of the Tab order.
   bool IsShortCut(WORD key, TShiftState shift) override;
 
  protected:
@@ -93,38 +86,32 @@ class TForm1 : public TForm {
   void InitializeWnd() override;
   bool SystemCommand(UINT command) override;
   void SystemMenuOpening(HMENU menu) override;
-  // A folder dropped onto the window is taken as if typed into Edit2 and
-  // confirmed with Enter.
   void DropFiles(const std::vector<std::string>& names) override;
 
  private:
   template <class T>
   T* Field(const std::string& name);
   void BindFields();
-  // Fills the list from the sound folder below the game root, ticks every file and
-  // empties the progress bar.
-  void ListSoundFiles();
-  // Takes the root typed into Edit2 and lists its sound folder.
-  void TakeTypedRoot();
-  // A set still marked as being written means the program stopped mid-write:
-  // the user is asked whether to put its files back.
-  void AskAboutInterruptedWrite();
-  // Adds the window menu's own items: undo, the backups folder, About.
-  void AttachSystemMenu();
-  // Puts the set's copies back; the set counts as undone once all are back.
-  void RestoreBackup(TBackupSet& set);
-  // Edit2's text without surrounding quotes, which are removed from the field.
-  std::string TypedRoot();
+  void CreateCommands();
+  std::vector<TSystemMenu::TItem> SystemMenuItems();
+  // Every edit box but the path field, in component order.
+  std::vector<TEdit*> ValueEdits();
+  // Moves the bar during a write and lets the window's messages run
+  // before each file.
+  void WriteProgress(int done, int count);
 
-  // True while bButton1Click writes files; the commands that would change
-  // the list or the values wait, and a request to end is kept for its end.
-  bool FWriting = false;
-  std::string FGameRoot;
-  bool FEndRequested = false;
-
-  std::vector<GainRow> FGainRows;
+  std::string FFolderArgument;
+  TCommandGate FGate;
   TBackupStore FBackups{TBackupStore::DefaultFolder()};
-  TSystemMenu FSystemMenu;
+  std::unique_ptr<TValueFields> FValues;
+  std::unique_ptr<TGameFolder> FGameFolder;
+  std::unique_ptr<TWriteCommand> FWrite;
+  std::unique_ptr<TUndoCommand> FUndo;
+  std::unique_ptr<TListCommands> FListCommands;
+  std::unique_ptr<TDropCommand> FDrop;
+  std::unique_ptr<TShortcuts> FShortcuts;
+  std::unique_ptr<TAboutBox> FAbout;
+  TSystemMenu FSystemMenu{FGate};
 };
 
 extern TForm1* Form1;

@@ -6,8 +6,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application.Initialize();
   RegisterLayoutClasses();
-  FolderArgument = Application.CommandLineTail();
-  Application.CreateForm(Form1);
+  Application.CreateForm(Form1, Application.CommandLineTail());
   Application.Run();
   delete Form1;
   return 0;

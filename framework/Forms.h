@@ -5,6 +5,7 @@
 #include <any>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "framework/Controls.h"
 
@@ -100,9 +101,10 @@ class TApplication {
   std::string CommandLineTail() const;
   static std::string CommandLineTail(const std::wstring& commandLine);
 
-  template <class Form>
-  void CreateForm(Form*& form) {
-    form = new Form(nullptr);
+  // Creates the form with no owner; `args` follow the owner in its constructor.
+  template <class Form, class... Args>
+  void CreateForm(Form*& form, Args&&... args) {
+    form = new Form(nullptr, std::forward<Args>(args)...);
     if (!FMainForm) FMainForm = form;
   }
   TCustomForm* MainForm() const { return FMainForm; }

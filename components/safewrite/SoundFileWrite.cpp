@@ -1,5 +1,8 @@
 #include "components/safewrite/SoundFileWrite.h"
 
+#include <utility>
+
+#include "components/config/GameFolders.h"
 #include "components/config/Profil.h"
 #include "components/safewrite/BackupSet.h"
 #include "components/safewrite/WinFile.h"
@@ -15,9 +18,9 @@ bool IsProfileText(const std::string& bytes) {
 
 }  // namespace
 
-TSoundFileWrite::TSoundFileWrite(const std::string& gameRoot, const std::string& name,
-                                 const std::vector<TIniValue>& values, TBackupSet& backup, TProfile& profile)
-    : FPath(gameRoot + SoundFolder + "\\" + name), FValues(values), FBackup(backup), FProfile(profile) {
+TSoundFileWrite::TSoundFileWrite(const std::string& gameRoot, const std::string& name, std::vector<TIniValue> values,
+                                 TBackupSet& backup, TProfile& profile)
+    : FPath(SoundFolderOf(gameRoot) + "\\" + name), FValues(std::move(values)), FBackup(backup), FProfile(profile) {
   FResult.Name = name;
 }
 

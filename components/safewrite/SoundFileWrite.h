@@ -22,13 +22,10 @@
 class TBackupSet;
 class TProfile;
 
-// The folder of the sound-bank settings files below a game root.
-constexpr const char* SoundFolder = "\\KOVEN\\Sounds\\Audio";
-
 class TSoundFileWrite {
  public:
   // The file `name` of the sound folder below `gameRoot`.
-  TSoundFileWrite(const std::string& gameRoot, const std::string& name, const std::vector<TIniValue>& values,
+  TSoundFileWrite(const std::string& gameRoot, const std::string& name, std::vector<TIniValue> values,
                   TBackupSet& backup, TProfile& profile);
 
   // True when every value is in the file; otherwise Result() says why not.
@@ -43,7 +40,7 @@ class TSoundFileWrite {
   bool PutBack(const std::string& original, DWORD writeError);
 
   std::string FPath;
-  const std::vector<TIniValue>& FValues;
+  std::vector<TIniValue> FValues;
   TBackupSet& FBackup;
   TProfile& FProfile;
   TFileResult FResult;

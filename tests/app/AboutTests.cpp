@@ -12,7 +12,7 @@ using namespace klangor::test;
 
 namespace {
 
-const UINT AboutCommand = TSystemMenu::CommandOf(2);
+const UINT AboutCommand = TSystemMenu::CommandOf(TCommand::About);
 
 const std::string AboutHead = "Klangor 1.6.0.0\rCopyright © 2026 Klangor\r\rSite : https://downloads.klangor.invalid/";
 const std::string AboutShortcuts =

@@ -95,8 +95,8 @@ void FormFixture::SetRegistryRoot(const std::string& root) { FRegistry->setStrin
 
 void FormFixture::SetRegistryDword() { FRegistry->setDword("", 7); }
 
-TForm1& FormFixture::CreateForm() {
-  Application.CreateForm(Form1);
+TForm1& FormFixture::CreateForm(const std::string& folderArgument) {
+  Application.CreateForm(Form1, folderArgument);
   FForm = Form1;
   return *FForm;
 }

@@ -54,8 +54,9 @@ class FormFixture {
   void SetRegistryRoot(const std::string& root);
   void SetRegistryDword();
 
-  // Creates TForm1 the way the program entry does.
-  TForm1& CreateForm();
+  // Creates TForm1 the way the program entry does, with the text after the
+  // program's name on its command line.
+  TForm1& CreateForm(const std::string& folderArgument = {});
   TForm1& Form() { return *FForm; }
   void DestroyForm();
 

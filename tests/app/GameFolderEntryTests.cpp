@@ -75,15 +75,6 @@ Outcome OutcomeOf(Roots& r) { return {r.form().Edit2->Text(), r.form().GameRoot(
 Outcome OtherListed(Roots& r) { return {r.Other(), r.Other(), {"x.ini", "y.ini"}, {}}; }
 Outcome MissingRefused(Roots& r) { return {r.Missing(), r.Missing(), {}, {InvalidPathMessage}}; }
 
-// The folder argument as the program entry hands it over, for one window.
-class StartedWith {
- public:
-  explicit StartedWith(const std::string& argument) { FolderArgument = argument; }
-  ~StartedWith() { FolderArgument.clear(); }
-  StartedWith(const StartedWith&) = delete;
-  StartedWith& operator=(const StartedWith&) = delete;
-};
-
 // A drop handle as the shell hands it to WM_DROPFILES: a DROPFILES header in
 // movable global memory followed by the names, each ended by a null, and a
 // closing null.
@@ -122,8 +113,7 @@ TEST(GameFolderEntry, FolderArgumentStandsForTheRegistryRoot) {
   };
   for (const auto& [argument, expected] : cases) {
     Roots r;
-    const StartedWith started(argument(r));
-    r.fixture.CreateForm();
+    r.fixture.CreateForm(argument(r));
     EXPECT_EQ(OutcomeOf(r), expected(r)) << "argument " << argument(r);
   }
 }

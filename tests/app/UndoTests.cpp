@@ -16,8 +16,8 @@ using namespace klangor::test;
 
 namespace {
 
-const UINT UndoCommand = TSystemMenu::CommandOf(0);
-const UINT OpenBackupsCommand = TSystemMenu::CommandOf(1);
+const UINT UndoCommand = TSystemMenu::CommandOf(TCommand::Undo);
+const UINT OpenBackupsCommand = TSystemMenu::CommandOf(TCommand::OpenBackups);
 
 std::string MenuText(HMENU menu, UINT command) {
   wchar_t text[128] = {};
@@ -75,7 +75,7 @@ TEST(Undo, WindowMenuEndsWithUndoOpenBackupsAndAboutAfterASeparator) {
   EXPECT_TRUE(GetMenuState(menu, count - 4, MF_BYPOSITION) & MF_SEPARATOR);
   EXPECT_EQ(GetMenuItemID(menu, count - 3), UndoCommand);
   EXPECT_EQ(GetMenuItemID(menu, count - 2), OpenBackupsCommand);
-  EXPECT_EQ(GetMenuItemID(menu, count - 1), TSystemMenu::CommandOf(2));
+  EXPECT_EQ(GetMenuItemID(menu, count - 1), TSystemMenu::CommandOf(TCommand::About));
   EXPECT_EQ(MenuText(menu, UndoCommand), "Annuler la dernière modification / Undo the last change");
   EXPECT_EQ(MenuText(menu, OpenBackupsCommand), "Ouvrir le dossier des sauvegardes / Open the backups folder");
   EXPECT_TRUE(w.UndoGreyed());

@@ -104,7 +104,7 @@ TEST(UnicodePaths, RegistryRootIsListedAndEveryFileWrittenUnderItsOwnName) {
 
   // The backup set copies and puts back each file under its own name.
   w.fixture.Boxes().answerNext(IDYES);
-  SendMessageW(form.Handle(), WM_SYSCOMMAND, TSystemMenu::CommandOf(0), 0);
+  SendMessageW(form.Handle(), WM_SYSCOMMAND, TSystemMenu::CommandOf(TCommand::Undo), 0);
   EXPECT_EQ(FolderNames(w.Root + Audio), Sorted(BankNames));
   for (const std::string& name : BankNames) EXPECT_EQ(w.Folder().readFile(audio + name), SoundBankText()) << name;
 }

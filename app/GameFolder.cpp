@@ -1,0 +1,80 @@
+#include "app/GameFolder.h"
+
+#include "components/config/BFC_Dir.h"
+#include "components/config/GameFolders.h"
+#include "components/config/RegistryReader.h"
+#include "components/widgets/LMDCheckListBox.h"
+#include "components/widgets/ProgressCyl2.h"
+#include "framework/Dialogs.h"
+#include "framework/StdCtrls.h"
+#include "framework/SysUtils.h"
+
+namespace {
+
+// The path field's root is no game root: said when it is taken for listing.
+const char* const InvalidRootMessage =
+    "Le chemin est invalide. / Invalid path.\r\r"
+    "Vous devez indiquer le chemin vers la racine du jeu.\r"
+    "You must enter the path to the root of the game.";
+// The path field gives no root to write under: said when files are to be written.
+const char* const NoWriteRootMessage = "Le chemin n'est pas valide\rPath is not valid";
+
+}  // namespace
+
+std::string UnquotedPath(const std::string& path) {
+  const size_t first = path.find_first_not_of('"');
+  if (first == std::string::npos) return {};
+  return path.substr(first, path.find_last_not_of('"') - first + 1);
+}
+
+TGameFolder::TGameFolder(TParts parts) : FParts(parts) {}
+
+void TGameFolder::TakeStartRoot(const std::string& folderArgument) {
+  if (!UnquotedPath(folderArgument).empty()) return TakePath(folderArgument);
+  FRoot = FParts.Registry.ReadString("");
+  FParts.Path.SetText(FRoot);
+  ListSoundFiles();
+}
+
+void TGameFolder::TakePath(const std::string& path) {
+  FParts.Path.SetText(path);
+  TakeTypedRoot();
+}
+
+void TGameFolder::TakeTypedRoot() {
+  FRoot = TypedRoot();
+  if (DirectoryExists(KovenFolderOf(FRoot) + "\\")) return ListSoundFiles();
+  ShowMessageBox(InvalidRootMessage);
+  FParts.List.Clear();
+}
+
+void TGameFolder::ListSoundFiles() {
+  FParts.Lister.SetPathName(SoundFolderOf(FRoot));
+  FParts.Lister.ReadDir();
+  // Filled and ticked in one update: painting each item and glyph as it
+  // comes would cost more than listing the folder.
+  TLMDCheckListBox& list = FParts.List;
+  list.BeginUpdate();
+  list.SetItems(FParts.Lister.ListFiles());
+  FParts.Count.SetCaption("Nb de fichiers / Nb of files : " + IntToStr(list.Count()));
+  FParts.Bar.SetMax(list.Count());
+  FParts.Bar.SetPosition(0);
+  list.CheckAll(false);
+  list.EndUpdate();
+}
+
+bool TGameFolder::TakeRootForWrite() {
+  const std::string root = TypedRoot();
+  if (root.empty() || !FitsMaxPath(SoundFolderOf(root))) {
+    ShowMessageBox(NoWriteRootMessage);
+    return false;
+  }
+  FRoot = root;
+  return true;
+}
+
+std::string TGameFolder::TypedRoot() {
+  const std::string root = UnquotedPath(FParts.Path.Text());
+  if (root != FParts.Path.Text()) FParts.Path.SetText(root);
+  return root;
+}

@@ -1,0 +1,57 @@
+// The game root the window works on and the list of its sound folder. The
+// root comes from the registry at start-up, or from the path field: typed
+// and confirmed, dropped, or given on the command line. A path is used
+// without the double quotes around it, as Explorer's "Copy as path" puts
+// them or as a quoted command-line argument ending in a backslash leaves one
+// behind; no Windows path holds a double quote.
+#pragma once
+
+#include <string>
+
+class TBFC_Dir;
+class TEdit;
+class TLabel;
+class TLMDCheckListBox;
+class TProgressCyl;
+class TRegistryReader;
+
+std::string UnquotedPath(const std::string& path);
+
+class TGameFolder {
+ public:
+  struct TParts {
+    TEdit& Path;
+    TRegistryReader& Registry;
+    TBFC_Dir& Lister;
+    TLMDCheckListBox& List;
+    TLabel& Count;
+    TProgressCyl& Bar;
+  };
+  explicit TGameFolder(TParts parts);
+
+  // The root as last taken from the registry or the path field.
+  const std::string& Root() const { return FRoot; }
+
+  // The folder argument stands for the registry's root and is taken as if
+  // typed, so that a wrong one is reported as a typed one would be.
+  void TakeStartRoot(const std::string& folderArgument);
+  // Takes the path field's root and lists it, or tells that it is no game
+  // root and empties the list.
+  void TakeTypedRoot();
+  // Puts the path into the path field and takes it as typed.
+  void TakePath(const std::string& path);
+  // Fills the list from the sound folder below the root, ticks every file
+  // and empties the progress bar.
+  void ListSoundFiles();
+  // The write's root is the path field's text, not tested for existence;
+  // false, after telling so, when it is empty or too long for any file.
+  bool TakeRootForWrite();
+
+ private:
+  // The path field's text without surrounding quotes, which are removed
+  // from the field too.
+  std::string TypedRoot();
+
+  TParts FParts;
+  std::string FRoot;
+};
