@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "components/config/GameFolders.h"
 #include "components/config/Profil.h"
 #include "components/safewrite/BackupStore.h"
 #include "components/safewrite/SoundFileWrite.h"
@@ -65,10 +66,10 @@ TEST(SmallVolume, FileCutByAFullVolumeIsPutBackByteForByte) {
   NEED_SMALL_VOLUME();
   Folders folders;
   const std::string root = Folders::Volume() + "\\RBR";
-  WinFile::CreateFolders(root + SoundFolder);
+  WinFile::CreateFolders(SoundFolderOf(root));
   const std::string bank = PageSizedBank(folders.local, 2);
   ASSERT_EQ(bank.size(), 2 * Page);
-  const std::string path = root + SoundFolder + "\\a.ini";
+  const std::string path = SoundFolderOf(root) + "\\a.ini";
   ASSERT_EQ(WinFile::Write(path, bank, CREATE_NEW), 0u);
   Fill(Folders::Volume() + "\\filler");
 

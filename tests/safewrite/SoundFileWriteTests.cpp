@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "components/config/GameFolders.h"
 #include "components/config/Profil.h"
 #include "components/safewrite/BackupStore.h"
 #include "components/safewrite/SoundFileWrite.h"
@@ -155,8 +156,7 @@ TEST(SoundFileWrite, NoBackupCopyMeansNoWrite) {
 
 TEST(SoundFileWrite, PathsLongerThanTheProfileHoldsAreRefused) {
   GameFolder f;
-  const std::string tail = std::string(SoundFolder) + "\\";
-  const std::string fits(128 - f.Root().size() - tail.size(), 'x');
+  const std::string fits(128 - SoundFolderOf(f.Root()).size() - 1, 'x');
   for (const std::string& name : {fits, fits + "y"}) f.folder.writeFile(f.Bank(name), Bank);
   EXPECT_EQ(f.Write(fits, EngineAndChannels).Failure, wfNone);
   EXPECT_EQ(f.Write(fits + "y", EngineAndChannels).Failure, wfPathTooLong);
