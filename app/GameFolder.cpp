@@ -30,10 +30,15 @@ std::string UnquotedPath(const std::string& path) {
 TGameFolder::TGameFolder(TParts parts) : FParts(parts) {}
 
 void TGameFolder::TakeStartRoot(const std::string& folderArgument) {
-  if (!UnquotedPath(folderArgument).empty()) return TakePath(folderArgument);
-  FRoot = FParts.Registry.ReadString("");
-  FParts.Path.SetText(FRoot);
-  ListSoundFiles();
+  if (UnquotedPath(folderArgument).empty()) {
+    FRoot = FParts.Registry.ReadString("");
+    FParts.Path.SetText(FRoot);
+    return ListSoundFiles();
+  }
+  FParts.Path.SetText(folderArgument);
+  // The count and the bar would otherwise keep the layout's own texts,
+  // as if something had been listed.
+  if (!TakeTypedRoot()) ShowListed();
 }
 
 void TGameFolder::TakePath(const std::string& path) {
@@ -41,11 +46,15 @@ void TGameFolder::TakePath(const std::string& path) {
   TakeTypedRoot();
 }
 
-void TGameFolder::TakeTypedRoot() {
+bool TGameFolder::TakeTypedRoot() {
   FRoot = TypedRoot();
-  if (DirectoryExists(KovenFolderOf(FRoot) + "\\")) return ListSoundFiles();
+  if (DirectoryExists(KovenFolderOf(FRoot) + "\\")) {
+    ListSoundFiles();
+    return true;
+  }
   ShowMessageBox(InvalidRootMessage);
   FParts.List.Clear();
+  return false;
 }
 
 void TGameFolder::ListSoundFiles() {
@@ -56,11 +65,15 @@ void TGameFolder::ListSoundFiles() {
   TLMDCheckListBox& list = FParts.List;
   list.BeginUpdate();
   list.SetItems(FParts.Lister.ListFiles());
-  FParts.Count.SetCaption("Nb de fichiers / Nb of files : " + IntToStr(list.Count()));
-  FParts.Bar.SetMax(list.Count());
-  FParts.Bar.SetPosition(0);
+  ShowListed();
   list.CheckAll(false);
   list.EndUpdate();
+}
+
+void TGameFolder::ShowListed() {
+  FParts.Count.SetCaption("Nb de fichiers / Nb of files : " + IntToStr(FParts.List.Count()));
+  FParts.Bar.SetMax(FParts.List.Count());
+  FParts.Bar.SetPosition(0);
 }
 
 bool TGameFolder::TakeRootForWrite() {

@@ -36,8 +36,8 @@ class TGameFolder {
   // typed, so that a wrong one is reported as a typed one would be.
   void TakeStartRoot(const std::string& folderArgument);
   // Takes the path field's root and lists it, or tells that it is no game
-  // root and empties the list.
-  void TakeTypedRoot();
+  // root, empties the list and returns false.
+  bool TakeTypedRoot();
   // Puts the path into the path field and takes it as typed.
   void TakePath(const std::string& path);
   // Fills the list from the sound folder below the root, ticks every file
@@ -51,6 +51,8 @@ class TGameFolder {
   // The path field's text without surrounding quotes, which are removed
   // from the field too.
   std::string TypedRoot();
+  // The list's count in its label, and the bar emptied for as many files.
+  void ShowListed();
 
   TParts FParts;
   std::string FRoot;

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CommandGate.h"
 #include "framework/Controls.h"
 
 class TbButton;
@@ -26,6 +27,7 @@ class TShortcuts {
     WORD Key;
     TShiftState Shift;
     std::string Name;
+    TCommand Command;
     std::function<void()> Run;
     // What it does now, as the About box lists it.
     std::function<std::string()> Meaning;
@@ -34,6 +36,9 @@ class TShortcuts {
 
   // A shortcut of a command that has no button.
   void Add(TShortcut shortcut);
+  // The shortcut's name ("Ctrl+S") as buttons and menu items show it;
+  // empty for a command without one.
+  std::string NameOf(TCommand command) const;
   // Runs the shortcut of the key; false for any other key.
   bool Press(WORD key, TShiftState shift) const;
   // One line per shortcut, "Ctrl+S : " followed by what it does now.

@@ -14,12 +14,16 @@ TSystemMenu::TSystemMenu(TCommandGate& gate) : FGate(gate) {}
 
 UINT TSystemMenu::CommandOf(TCommand command) { return FirstCommand + static_cast<UINT>(command) * 16; }
 
-void TSystemMenu::Attach(HWND window, std::vector<TItem> items) {
+void TSystemMenu::Attach(HWND window, std::vector<TItem> items,
+                         const std::function<std::string(TCommand)>& shortcutOf) {
   FItems = std::move(items);
   HMENU menu = GetSystemMenu(window, FALSE);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  for (const TItem& item : FItems)
-    AppendMenuW(menu, MF_STRING, CommandOf(item.Command), Text::ToWide(item.Caption).c_str());
+  for (const TItem& item : FItems) {
+    const std::string shortcut = shortcutOf(item.Command);
+    const std::string text = shortcut.empty() ? item.Caption : item.Caption + "\t" + shortcut;
+    AppendMenuW(menu, MF_STRING, CommandOf(item.Command), Text::ToWide(text).c_str());
+  }
 }
 
 bool TSystemMenu::Enabled(const TItem& item) const {

@@ -24,7 +24,9 @@ class TSystemMenu {
 
   explicit TSystemMenu(TCommandGate& gate);
 
-  void Attach(HWND window, std::vector<TItem> items);
+  // Appends the items, each with its shortcut's name (if any) after a tab,
+  // where menus show it.
+  void Attach(HWND window, std::vector<TItem> items, const std::function<std::string(TCommand)>& shortcutOf);
   // Runs the item the window-menu command stands for; false for the
   // system's own commands.
   bool Run(UINT command) const;

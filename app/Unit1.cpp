@@ -108,13 +108,15 @@ void TForm1::CreateCommands() {
   FListCommands = std::make_unique<TListCommands>(TListCommands::TParts{*CLB, *bButton3, *FValues, *bButton4});
   FDrop = std::make_unique<TDropCommand>(*FGameFolder);
   FShortcuts = std::make_unique<TShortcuts>(TShortcuts::TParts{*bButton1, *bButton5, *bButton4, *bButton3});
+  FShortcuts->Add(
+      {VK_ESCAPE, 0, "Échap / Esc", TCommand::Quit, [this] { Close(); }, [this] { return bButton2->Caption(); }});
   FAbout = std::make_unique<TAboutBox>(*VersionChecker1, FBackups, *FShortcuts);
 }
 
 void TForm1::InitializeWnd() {
   TForm::InitializeWnd();
   DragAcceptFiles(Handle(), TRUE);
-  FSystemMenu.Attach(Handle(), SystemMenuItems());
+  FSystemMenu.Attach(Handle(), SystemMenuItems(), [this](TCommand command) { return FShortcuts->NameOf(command); });
 }
 
 // The window menu's own items, in menu order.
@@ -130,7 +132,17 @@ const std::vector<TForm1::GainRow>& TForm1::GainRows() const { return FValues->G
 
 const std::string& TForm1::GameRoot() const { return FGameFolder->Root(); }
 
+void TForm1::ShowShortcutTips() {
+  const std::pair<TbButton*, TCommand> buttons[] = {{bButton1, TCommand::Write},
+                                                    {bButton2, TCommand::Quit},
+                                                    {bButton3, TCommand::TickAll},
+                                                    {bButton4, TCommand::FillValues},
+                                                    {bButton5, TCommand::TakeTypedRoot}};
+  for (const auto& [button, command] : buttons) FToolTips.Add(*button, FShortcuts->NameOf(command));
+}
+
 void TForm1::FormCreate(TObject*) {
+  ShowShortcutTips();
   FUndo->AskAboutInterruptedWrite();
   FGameFolder->TakeStartRoot(FFolderArgument);
   VersionChecker1->CheckVersion();

@@ -15,6 +15,7 @@
 #include "components/safewrite/BackupStore.h"
 #include "framework/Forms.h"
 #include "framework/StdCtrls.h"
+#include "framework/ToolTips.h"
 
 class TProgressCyl;
 class TbButton;
@@ -96,6 +97,8 @@ class TForm1 : public TForm {
   std::vector<TSystemMenu::TItem> SystemMenuItems();
   // Every edit box but the path field, in component order.
   std::vector<TEdit*> ValueEdits();
+  // Each styled button's tooltip names its shortcut.
+  void ShowShortcutTips();
   // Moves the bar during a write and lets the window's messages run
   // before each file.
   void WriteProgress(int done, int count);
@@ -112,6 +115,7 @@ class TForm1 : public TForm {
   std::unique_ptr<TShortcuts> FShortcuts;
   std::unique_ptr<TAboutBox> FAbout;
   TSystemMenu FSystemMenu{FGate};
+  TToolTips FToolTips;
 };
 
 extern TForm1* Form1;

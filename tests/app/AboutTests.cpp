@@ -20,7 +20,8 @@ const std::string AboutShortcuts =
     "Ctrl+S : Modifier les fichiers / Modify files\r"
     "F5 : -> (relire la liste / list again)\r"
     "Ctrl+D : Valeur par défaut / Default values\r"
-    "Ctrl+U : Décocher tout / Uncheck all";
+    "Ctrl+U : Décocher tout / Uncheck all\r"
+    "Échap / Esc : Quitter / Quit";
 
 // LOCALAPPDATA pointed at the test's own folder while it lives.
 class LocalAppData {

@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <tuple>
 
 #include "components/widgets/LMDCheckListBox.h"
+#include "components/widgets/ProgressCyl2.h"
 #include "components/widgets/bButton.h"
 #include "framework/Forms.h"
 #include "framework/Text.h"
@@ -158,4 +160,20 @@ TEST(GameFolderEntry, DroppedFolderIsTakenAsTypedAndConfirmed) {
     SendMessageW(r.form().Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(dropped(r))), 0);
     EXPECT_EQ(OutcomeOf(r), expected(r)) << dropped(r).front();
   }
+}
+
+TEST(GameFolderEntry, WrongFolderArgumentLeavesTheWindowAsAfterAnEmptyListing) {
+  Roots r;
+  r.fixture.CreateForm("\"" + r.Missing() + "\"");
+  EXPECT_EQ(OutcomeOf(r), MissingRefused(r));
+  auto countAndBar = [&r] {
+    return std::make_tuple(r.form().Label1->Caption(), r.form().PC1->Max(), r.form().PC1->Position(),
+                           r.form().PC1->CaptionText());
+  };
+  const auto afterArgument = countAndBar();
+  r.fixture.Folder().makeFolder("Empty\\KOVEN\\Sounds\\Audio");
+  r.form().Edit2->SetText(r.fixture.Folder().pathOf("Empty"));
+  SendKey(*r.form().Edit2, VK_RETURN);
+  EXPECT_EQ(afterArgument, countAndBar());
+  EXPECT_EQ(std::get<0>(afterArgument), "Nb de fichiers / Nb of files : 0");
 }

@@ -6,12 +6,15 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <map>
 
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "components/widgets/bButton.h"
 #include "framework/Forms.h"
+#include "framework/Text.h"
 #include "tests/app/FormFixture.h"
 #include "tests/app/Input.h"
 
@@ -99,7 +102,44 @@ const Shortcut Shortcuts[] = {
     {"Ctrl+U", 'U', ssCtrl, &TForm1::bButton3},
 };
 
+// The text the thread's tooltip window shows over the control, or "(none)".
+std::string ToolTipOf(TWinControl& control) {
+  HWND tips = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        if (std::wstring(name) != TOOLTIPS_CLASSW) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&tips));
+  if (!tips) return "(none)";
+  wchar_t text[128] = {};
+  TOOLINFOW info = {};
+  info.cbSize = sizeof info;
+  info.hwnd = GetParent(control.Handle());
+  info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  info.lpszText = text;
+  SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&info));
+  return Text::FromWide(text);
+}
+
 }  // namespace
+
+TEST(Shortcuts, ButtonsNameTheirShortcutAndEscapeEndsLikeTheCloseBox) {
+  Window w;
+  for (const Shortcut& shortcut : Shortcuts)
+    EXPECT_EQ(ToolTipOf(*(w.form().*shortcut.button)), shortcut.name) << shortcut.name;
+  EXPECT_EQ(ToolTipOf(*w.form().bButton2), "Échap / Esc");
+
+  const WindowState before = w.State();
+  PostKey(*w.form().GainRows()[0].Field, VK_ESCAPE);
+  w.fixture.Pump();
+  EXPECT_TRUE(w.fixture.EndRequested());
+  EXPECT_TRUE(w.State() == before);
+}
 
 TEST(Shortcuts, EachDoesWhatAClickOnItsButtonDoes) {
   for (const Shortcut& shortcut : Shortcuts) {
