@@ -30,19 +30,32 @@ bool TSoundFileWrite::Fail(TWriteFailure failure, DWORD error) {
   return false;
 }
 
+TWritableFile ReadWritableFile(const std::string& path) {
+  TWritableFile file;
+  // The profile would cut a longer path and write into another file.
+  if (Text::Length(path) > str128::Capacity) {
+    file.Failure = wfPathTooLong;
+    return file;
+  }
+  const DWORD attributes = WinFile::Attributes(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    file.Error = GetLastError();
+    file.Failure = FailureFromError(file.Error);
+  } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    file.Failure = wfMissing;
+  } else if ((file.Error = WinFile::ReadForRewrite(path, file.Bytes))) {
+    file.Failure = FailureFromError(file.Error);
+  } else if (!IsProfileText(file.Bytes)) {
+    file.Failure = wfNotText;
+  }
+  return file;
+}
+
 bool TSoundFileWrite::Run() {
   if (FValues.empty()) return true;
-  // The profile would cut a longer path and write into another file.
-  if (Text::Length(FPath) > str128::Capacity) return Fail(wfPathTooLong);
-  const DWORD attributes = WinFile::Attributes(FPath);
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    const DWORD error = GetLastError();
-    return Fail(FailureFromError(error), error);
-  }
-  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Fail(wfMissing);
-  std::string original;
-  if (const DWORD error = WinFile::ReadForRewrite(FPath, original)) return Fail(FailureFromError(error), error);
-  if (!IsProfileText(original)) return Fail(wfNotText);
+  const TWritableFile file = ReadWritableFile(FPath);
+  if (file.Failure != wfNone) return Fail(file.Failure, file.Error);
+  const std::string& original = file.Bytes;
   if (const DWORD error = FBackup.AddCopy(FPath, original)) return Fail(wfBackupFailed, error);
 
   const DWORD writeError = WriteValues();

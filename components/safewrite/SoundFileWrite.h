@@ -22,6 +22,15 @@
 class TBackupSet;
 class TProfile;
 
+// Step 1 alone, which a preview of the write shares: the file's bytes, read
+// as the write opens it, or why the write would go no further.
+struct TWritableFile {
+  TWriteFailure Failure = wfNone;
+  DWORD Error = 0;
+  std::string Bytes;
+};
+TWritableFile ReadWritableFile(const std::string& path);
+
 class TSoundFileWrite {
  public:
   // The file `name` of the sound folder below `gameRoot`.
