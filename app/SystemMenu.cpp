@@ -20,6 +20,7 @@ void TSystemMenu::Attach(HWND window, std::vector<TItem> items,
   HMENU menu = GetSystemMenu(window, FALSE);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   for (const TItem& item : FItems) {
+    if (item.StartsGroup) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     const std::string shortcut = shortcutOf(item.Command);
     const std::string text = shortcut.empty() ? item.Caption : item.Caption + "\t" + shortcut;
     AppendMenuW(menu, MF_STRING, CommandOf(item.Command), Text::ToWide(text).c_str());

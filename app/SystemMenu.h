@@ -1,8 +1,8 @@
 // The window menu's own items, appended after the system's behind a
-// separator: each with its caption, the window command it stands for, what
-// it runs and whether it can be chosen now. An item runs through the
-// window's command gate and is greyed when the gate would drop it or when
-// it has nothing to act on.
+// separator, a further separator above each group that follows: each with
+// its caption, the window command it stands for, what it runs and whether
+// it can be chosen now. An item runs through the window's command gate and
+// is greyed when the gate would drop it or when it has nothing to act on.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +20,8 @@ class TSystemMenu {
     TCommand Command;
     std::function<void()> Run;
     std::function<bool()> Available;  // none: always available
+    // The first item of a group of its own, with a separator above it.
+    bool StartsGroup = false;
   };
 
   explicit TSystemMenu(TCommandGate& gate);
