@@ -23,6 +23,8 @@ std::string Trimmed(const std::string& text) {
 
 }  // namespace
 
+const char* const AbsentValue = "—";
+
 TBankValues::TBankValues(std::vector<TSetting> settings) : FSettings(std::move(settings)) {}
 
 const TBankFile& TBankValues::File(const std::string& path) {

@@ -17,6 +17,9 @@
 #include <unordered_map>
 #include <vector>
 
+// How a key a file lacks is shown.
+extern const char* const AbsentValue;
+
 // One row of the window's settings table.
 struct TSetting {
   std::string Section;

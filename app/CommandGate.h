@@ -18,6 +18,9 @@ enum class TCommand {
   Undo,
   OpenBackups,
   About,
+  CurrentValues,
+  UseValues,
+  Preview,
 };
 
 class TCommandGate {

@@ -54,6 +54,7 @@ bool TGameFolder::TakeTypedRoot() {
   }
   ShowMessageBox(InvalidRootMessage);
   FParts.List.Clear();
+  if (OnListed) OnListed();
   return false;
 }
 
@@ -68,6 +69,7 @@ void TGameFolder::ListSoundFiles() {
   ShowListed();
   list.CheckAll(false);
   list.EndUpdate();
+  if (OnListed) OnListed();
 }
 
 void TGameFolder::ShowListed() {
@@ -77,13 +79,23 @@ void TGameFolder::ShowListed() {
 }
 
 bool TGameFolder::TakeRootForWrite() {
+  const std::optional<std::string> root = RootForWrite();
+  if (root) FRoot = *root;
+  return root.has_value();
+}
+
+std::optional<std::string> TGameFolder::RootForWrite() {
   const std::string root = TypedRoot();
-  if (root.empty() || !FitsMaxPath(SoundFolderOf(root))) {
-    ShowMessageBox(NoWriteRootMessage);
-    return false;
-  }
-  FRoot = root;
-  return true;
+  if (!root.empty() && FitsMaxPath(SoundFolderOf(root))) return root;
+  ShowMessageBox(NoWriteRootMessage);
+  return std::nullopt;
+}
+
+std::vector<std::string> TGameFolder::TickedNames() const {
+  std::vector<std::string> names;
+  for (int item = 0; item < FParts.List.Count(); ++item)
+    if (FParts.List.Checked(item)) names.push_back(FParts.List.Items(item));
+  return names;
 }
 
 std::string TGameFolder::TypedRoot() {

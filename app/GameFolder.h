@@ -6,7 +6,10 @@
 // behind; no Windows path holds a double quote.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class TBFC_Dir;
 class TEdit;
@@ -46,6 +49,16 @@ class TGameFolder {
   // The write's root is the path field's text, not tested for existence;
   // false, after telling so, when it is empty or too long for any file.
   bool TakeRootForWrite();
+  // The root a write would take now, without taking it; none, after
+  // telling so, where the write would stop.
+  std::optional<std::string> RootForWrite();
+
+  // The names of the ticked files, in list order.
+  std::vector<std::string> TickedNames() const;
+
+  // Told after the list was filled again or emptied: the files it shows may
+  // have changed.
+  std::function<void()> OnListed;
 
  private:
   // The path field's text without surrounding quotes, which are removed

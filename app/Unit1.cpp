@@ -3,12 +3,18 @@
 #include <utility>
 
 #include "app/About.h"
+#include "app/BankValues.h"
 #include "app/BusyCursor.h"
+#include "app/CurrentValuesWindow.h"
 #include "app/DropCommand.h"
+#include "app/FieldTips.h"
 #include "app/GameFolder.h"
 #include "app/ListCommands.h"
+#include "app/PreviewCommand.h"
+#include "app/PreviewWindow.h"
 #include "app/Shortcuts.h"
 #include "app/UndoCommand.h"
+#include "app/UseValuesCommand.h"
 #include "app/WriteCommand.h"
 #include "components/config/BFC_Dir.h"
 #include "components/config/Profil.h"
@@ -23,6 +29,19 @@ namespace {
 
 const char* const UndoCaption = "Annuler la dernière modification / Undo the last change";
 const char* const OpenBackupsCaption = "Ouvrir le dossier des sauvegardes / Open the backups folder";
+
+// The keys of window-menu items, which do what choosing the item does.
+struct TMenuShortcut {
+  WORD Key;
+  TShiftState Shift;
+  const char* Name;
+  TCommand Command;
+};
+const TMenuShortcut MenuShortcuts[] = {
+    {'I', ssCtrl, "Ctrl+I", TCommand::CurrentValues},
+    {'L', ssCtrl, "Ctrl+L", TCommand::UseValues},
+    {'P', ssCtrl, "Ctrl+P", TCommand::Preview},
+};
 
 }  // namespace
 
@@ -111,6 +130,40 @@ void TForm1::CreateCommands() {
   FShortcuts->Add(
       {VK_ESCAPE, 0, "Échap / Esc", TCommand::Quit, [this] { Close(); }, [this] { return bButton2->Caption(); }});
   FAbout = std::make_unique<TAboutBox>(*VersionChecker1, FBackups, *FShortcuts);
+  CreateValueCommands();
+}
+
+void TForm1::CreateValueCommands() {
+  FBanks = std::make_unique<TBankValues>(FValues->Settings());
+  auto shortcuts = [this](WORD key, TShiftState shift) { return FShortcuts->Press(key, shift); };
+  FUseValues = std::make_unique<TUseValuesCommand>(TUseValuesCommand::TParts{*FValues, *FGameFolder, *CLB});
+  FCurrentValues = std::make_unique<TCurrentValuesWindow>(
+      TCurrentValuesWindow::TParts{*this, shortcuts, *FGameFolder, *FBanks, [this](const std::string& name) {
+                                     FGate.Run(TCommand::UseValues, [this, &name] { FUseValues->UseFile(name); });
+                                   }});
+  FPreviewWindow = std::make_unique<TPreviewWindow>(*this, shortcuts);
+  FPreview = std::make_unique<TPreviewCommand>(TPreviewCommand::TParts{*FValues, *FGameFolder, *FPreviewWindow});
+  FFieldTips = std::make_unique<TFieldTips>(TFieldTips::TParts{*this, *FValues, *FGameFolder, *FBanks});
+  FGameFolder->OnListed = [this] { BanksChanged(); };
+  CLB->SetOnClickCheck([this](TObject*) { TicksChanged(); });
+  AddMenuShortcuts();
+}
+
+void TForm1::AddMenuShortcuts() {
+  for (const TMenuShortcut& key : MenuShortcuts)
+    FShortcuts->Add({key.Key, key.Shift, key.Name, key.Command,
+                     [this, command = key.Command] { FSystemMenu.Run(TSystemMenu::CommandOf(command)); }, nullptr,
+                     true});
+}
+
+void TForm1::BanksChanged() {
+  FBanks->Forget();
+  TicksChanged();
+}
+
+void TForm1::TicksChanged() {
+  FCurrentValues->Refresh();
+  FFieldTips->Refresh();
 }
 
 void TForm1::InitializeWnd() {
@@ -122,7 +175,11 @@ void TForm1::InitializeWnd() {
 // The window menu's own items, in menu order.
 std::vector<TSystemMenu::TItem> TForm1::SystemMenuItems() {
   return {
-      {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
+      {CurrentValuesCaption, TCommand::CurrentValues, [this] { FCurrentValues->Open(); }, nullptr},
+      {UseValuesCaption, TCommand::UseValues, [this] { FUseValues->UseSelected(); },
+       [this] { return FUseValues->CanUse(); }},
+      {PreviewCommandCaption, TCommand::Preview, [this] { FPreview->Run(); }, nullptr},
+      {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }, true},
       {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
       {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},
   };
@@ -143,6 +200,7 @@ void TForm1::ShowShortcutTips() {
 
 void TForm1::FormCreate(TObject*) {
   ShowShortcutTips();
+  FFieldTips->Attach();
   FUndo->AskAboutInterruptedWrite();
   FGameFolder->TakeStartRoot(FFolderArgument);
   VersionChecker1->CheckVersion();
@@ -151,8 +209,10 @@ void TForm1::FormCreate(TObject*) {
 void TForm1::bButton1Click(TObject*) {
   FGate.Run(TCommand::Write, [this] {
     const TBusyCursor busy;
-    if (const auto outcome = FWrite->Run([this](int done, int count) { WriteProgress(done, count); }))
+    if (const auto outcome = FWrite->Run([this](int done, int count) { WriteProgress(done, count); })) {
+      BanksChanged();
       TWriteCommand::Report(*outcome);
+    }
   });
 }
 
@@ -166,7 +226,10 @@ void TForm1::bButton2Click(TObject*) {
 }
 
 void TForm1::bButton3Click(TObject*) {
-  FGate.Run(TCommand::TickAll, [this] { FListCommands->ToggleTicks(); });
+  FGate.Run(TCommand::TickAll, [this] {
+    FListCommands->ToggleTicks();
+    TicksChanged();
+  });
 }
 
 void TForm1::bButton4Click(TObject*) {

@@ -25,11 +25,17 @@ class TRegistryReader;
 class TProfile;
 class TVersionChecker;
 class TAboutBox;
+class TBankValues;
+class TCurrentValuesWindow;
 class TDropCommand;
+class TFieldTips;
 class TGameFolder;
 class TListCommands;
+class TPreviewCommand;
+class TPreviewWindow;
 class TShortcuts;
 class TUndoCommand;
+class TUseValuesCommand;
 class TWriteCommand;
 
 class TForm1 : public TForm {
@@ -102,6 +108,12 @@ class TForm1 : public TForm {
   // Moves the bar during a write and lets the window's messages run
   // before each file.
   void WriteProgress(int done, int count);
+  void CreateValueCommands();
+  void AddMenuShortcuts();
+  // The files may have changed (a write, an undo, a new listing): what
+  // shows their values reads them again.
+  void BanksChanged();
+  void TicksChanged();
 
   std::string FFolderArgument;
   TCommandGate FGate;
@@ -114,6 +126,12 @@ class TForm1 : public TForm {
   std::unique_ptr<TDropCommand> FDrop;
   std::unique_ptr<TShortcuts> FShortcuts;
   std::unique_ptr<TAboutBox> FAbout;
+  std::unique_ptr<TBankValues> FBanks;
+  std::unique_ptr<TCurrentValuesWindow> FCurrentValues;
+  std::unique_ptr<TUseValuesCommand> FUseValues;
+  std::unique_ptr<TPreviewWindow> FPreviewWindow;
+  std::unique_ptr<TPreviewCommand> FPreview;
+  std::unique_ptr<TFieldTips> FFieldTips;
   TSystemMenu FSystemMenu{FGate};
   TToolTips FToolTips;
 };

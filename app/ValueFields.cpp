@@ -100,6 +100,12 @@ std::vector<TSetting> TValueFields::Settings() const {
   return settings;
 }
 
+std::vector<TWinControl*> TValueFields::SettingFields() const {
+  std::vector<TWinControl*> fields = {&FParts.Channels, &FParts.Equaliser};
+  for (const TGainRow& row : FParts.Gains) fields.push_back(row.Field);
+  return fields;
+}
+
 int TValueFields::FillFromFile(const std::string& path) {
   // In the order of Settings(): the channel count, the switch, the gains.
   const std::vector<std::optional<std::string>> values = TBankValues::Read(path, Settings()).Values;

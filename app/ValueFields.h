@@ -14,6 +14,7 @@
 class TCheckBox;
 class TEdit;
 class TLabel;
+class TWinControl;
 
 class TValueFields {
  public:
@@ -49,6 +50,8 @@ class TValueFields {
   // The thirty settings in writing order: the channel count, the equaliser
   // switch (the game ships no value for it), then the gains.
   std::vector<TSetting> Settings() const;
+  // The field of each setting, in the same order.
+  std::vector<TWinControl*> SettingFields() const;
   // The file's values, read as the current-values table reads them: each
   // field gets the file's value or is emptied where the file lacks the key;
   // the equaliser switch is ticked when the file says "True" and left as it

@@ -3,6 +3,7 @@
 //
 //   klangor-window-reader.exe TITLE          describe the visible top-level window TITLE
 //   klangor-window-reader.exe --close TITLE  ask it to close (WM_CLOSE), as its close box does
+//   klangor-window-reader.exe --clipboard    print the clipboard's text as it is (UTF-8)
 //
 // Output, one line per element, fields separated by tabs, UTF-8 text:
 //   window  <title>  outer <w> <h>  client <w> <h>  origin <x> <y>   (client's top-left on screen)
@@ -136,11 +137,30 @@ void printWindow(HWND top) {
   EnumChildWindows(top, printControl, reinterpret_cast<LPARAM>(top));
 }
 
+// The text a paste would give, line ends included.
+int printClipboard() {
+  if (!OpenClipboard(nullptr)) return 1;
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  if (text) {
+    const std::wstring wide(text);
+    GlobalUnlock(data);
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), utf8.data(), length, nullptr, nullptr);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  }
+  CloseClipboard();
+  return text ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   // Plain LF line ends: the scripts read this output with the shell's tools.
   _setmode(_fileno(stdout), _O_BINARY);
+  if (argc == 2 && std::string(argv[1]) == "--clipboard") return printClipboard();
   const bool close = argc == 3 && std::string(argv[1]) == "--close";
   if (argc != 2 && !close) {
     std::fprintf(stderr, "usage: klangor-window-reader [--close] TITLE\n");

@@ -1,0 +1,157 @@
+#include "app/FieldTips.h"
+
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "app/BankValues.h"
+#include "app/GameFolder.h"
+#include "app/ValueFields.h"
+#include "app/WindowDpi.h"
+#include "components/config/GameFolders.h"
+#include "framework/Controls.h"
+#include "framework/SysUtils.h"
+#include "framework/Text.h"
+
+namespace {
+
+const char* const NoTickedFile = "Aucun fichier coché / No file ticked";
+// At 96 DPI: the widest a tip grows before it wraps, and the focus tip's
+// distance below its field.
+constexpr int TipWidth = 420, FocusTipGap = 2;
+
+HWND MakeTip(HWND owner) {
+  HWND tip =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ScaledToDpi(TipWidth, WindowDpi(owner)));
+  return tip;
+}
+
+TTTOOLINFOW ToolOf(HWND owner, UINT flags, UINT_PTR id, std::wstring* text = nullptr) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = flags;
+  tool.hwnd = owner;
+  tool.uId = id;
+  tool.lpszText = text ? text->data() : const_cast<wchar_t*>(L"");
+  return tool;
+}
+
+bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
+
+}  // namespace
+
+TFieldTips::TFieldTips(TParts parts) : FParts(parts), FFields(parts.Values.SettingFields()) {}
+
+TFieldTips::~TFieldTips() {
+  for (size_t i = 0; i < FFields.size(); ++i)
+    if (FFields[i]->HandleAllocated()) RemoveWindowSubclass(FFields[i]->Handle(), FieldProc, i);
+  if (FHoverTip) DestroyWindow(FHoverTip);
+  if (FFocusTip) DestroyWindow(FFocusTip);
+}
+
+void TFieldTips::Attach() {
+  for (size_t i = 0; i < FFields.size(); ++i)
+    SetWindowSubclass(FFields[i]->Handle(), FieldProc, i, reinterpret_cast<DWORD_PTR>(this));
+}
+
+// The tip windows are made when first wanted: a window where no field was
+// ever hovered or focused has none.
+HWND TFieldTips::HoverTip() {
+  if (FHoverTip) return FHoverTip;
+  HWND owner = FParts.MainWindow.Handle();
+  FHoverTip = MakeTip(owner);
+  for (TWinControl* field : FFields) {
+    TTTOOLINFOW tool = ToolOf(owner, TTF_IDISHWND, reinterpret_cast<UINT_PTR>(field->Handle()));
+    SendMessageW(FHoverTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  return FHoverTip;
+}
+
+HWND TFieldTips::FocusTip() {
+  if (FFocusTip) return FFocusTip;
+  FFocusTip = MakeTip(FParts.MainWindow.Handle());
+  TTTOOLINFOW track = ToolOf(FParts.MainWindow.Handle(), TTF_TRACK | TTF_ABSOLUTE, 0);
+  SendMessageW(FFocusTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&track));
+  return FFocusTip;
+}
+
+LRESULT CALLBACK TFieldTips::FieldProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR field,
+                                       DWORD_PTR tips) {
+  auto& self = *reinterpret_cast<TFieldTips*>(tips);
+  if (IsMouseMessage(msg)) self.Hovered(field, MSG{window, msg, wParam, lParam, 0, {}});
+  if (msg == WM_SETFOCUS) self.Focused(field);
+  if (msg == WM_KILLFOCUS) self.Unfocused();
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, FieldProc, field);
+  return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+// The hovering tip's text is made again when the mouse comes to another field.
+void TFieldTips::Hovered(size_t setting, const MSG& message) {
+  if (message.message == WM_MOUSEMOVE && FHovered != setting) {
+    FHovered = setting;
+    std::wstring text = Text::ToWide(Text(setting));
+    TTTOOLINFOW tool =
+        ToolOf(FParts.MainWindow.Handle(), TTF_IDISHWND, reinterpret_cast<UINT_PTR>(message.hwnd), &text);
+    SendMessageW(HoverTip(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  SendMessageW(HoverTip(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+void TFieldTips::Focused(size_t setting) {
+  FFocused = setting;
+  ShowFocusTip();
+}
+
+void TFieldTips::Unfocused() {
+  FFocused = None;
+  if (!FFocusTip) return;
+  TTTOOLINFOW track = ToolOf(FParts.MainWindow.Handle(), TTF_TRACK | TTF_ABSOLUTE, 0);
+  SendMessageW(FFocusTip, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&track));
+}
+
+// Below the field, at its left edge.
+void TFieldTips::ShowFocusTip() {
+  HWND field = FFields[FFocused]->Handle();
+  std::wstring text = Text::ToWide(Text(FFocused));
+  TTTOOLINFOW track = ToolOf(FParts.MainWindow.Handle(), TTF_TRACK | TTF_ABSOLUTE, 0, &text);
+  SendMessageW(FocusTip(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&track));
+  RECT bounds{};
+  GetWindowRect(field, &bounds);
+  const int gap = ScaledToDpi(FocusTipGap, WindowDpi(field));
+  SendMessageW(FFocusTip, TTM_TRACKPOSITION, 0, MAKELPARAM(bounds.left, bounds.bottom + gap));
+  SendMessageW(FFocusTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&track));
+}
+
+void TFieldTips::Refresh() {
+  FHovered = None;
+  if (FFocused != None) ShowFocusTip();
+}
+
+std::string TFieldTips::Text(size_t setting) {
+  const std::vector<std::string> names = FParts.Folder.TickedNames();
+  if (names.empty()) return NoTickedFile;
+  const std::string folder = SoundFolderOf(FParts.Folder.Root());
+  // Each value with its count, in the order the files first show it.
+  std::vector<std::pair<std::string, size_t>> counts;
+  for (const std::string& name : names) {
+    const std::string value = FParts.Banks.File(folder + "\\" + name).Values[setting].value_or(AbsentValue);
+    auto found = std::find_if(counts.begin(), counts.end(), [&](const auto& count) { return count.first == value; });
+    if (found == counts.end())
+      counts.emplace_back(value, 1);
+    else
+      ++found->second;
+  }
+  std::stable_sort(counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  std::string text;
+  for (size_t i = 0; i < counts.size(); ++i) {
+    const auto& [value, count] = counts[i];
+    text += (i ? ", " : "") + value + " : " + IntToStr(static_cast<long long>(count));
+    // Only the first count names its unit: "0.8 : 9 fichiers / files, 1.0 : 3".
+    if (i == 0) text += count == 1 ? " fichier / file" : " fichiers / files";
+  }
+  return text;
+}

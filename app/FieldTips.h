@@ -1,0 +1,58 @@
+// The tips of the value fields: when the mouse rests on a field, or the
+// keyboard focus enters it, a tip tells what the ticked files hold for the
+// field's key, each value with the number of files holding it, the most
+// frequent first: "0.8 : 9 fichiers / files, 1.0 : 3".
+//
+// Each field's window is subclassed (SetWindowSubclass) to hand its mouse
+// messages to the hovering tip and to show the focus tip while it has the
+// focus. A tip's text is made when it is about to show, so nothing is read
+// until a tip is wanted.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class TBankValues;
+class TGameFolder;
+class TValueFields;
+class TWinControl;
+
+class TFieldTips {
+ public:
+  struct TParts {
+    TWinControl& MainWindow;
+    TValueFields& Values;
+    TGameFolder& Folder;
+    TBankValues& Banks;
+  };
+  explicit TFieldTips(TParts parts);
+  ~TFieldTips();
+  TFieldTips(const TFieldTips&) = delete;
+  TFieldTips& operator=(const TFieldTips&) = delete;
+
+  // Once the fields' windows exist.
+  void Attach();
+  // The ticks or the files changed: a tip made before is made again.
+  void Refresh();
+  std::string Text(size_t setting);
+
+ private:
+  static LRESULT CALLBACK FieldProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR field,
+                                    DWORD_PTR tips);
+  // Fields are known by their row of the settings table.
+  void Hovered(size_t setting, const MSG& message);
+  void Focused(size_t setting);
+  void Unfocused();
+  void ShowFocusTip();
+  HWND HoverTip();
+  HWND FocusTip();
+
+  static constexpr size_t None = static_cast<size_t>(-1);
+
+  TParts FParts;
+  std::vector<TWinControl*> FFields;
+  HWND FHoverTip = nullptr, FFocusTip = nullptr;
+  size_t FHovered = None, FFocused = None;
+};
