@@ -18,6 +18,11 @@
 #                       startup_*_seconds the times themselves
 #   resources_*         GDI/USER objects, windows, handles and memory before
 #                       and after listing and writing 2,000 files
+#   values_300_*        the current-values window on 300 ticked banks not
+#                       read yet: opened until painted (open_seconds), the
+#                       whole table copied (copy_seconds), the opening over
+#                       the listing of the same folder; values_2000_* the
+#                       same on 2,000 banks
 #
 #   bench.sh [PRESSES] [ROUNDS]     (defaults 9 and 15)
 set -uo pipefail
@@ -43,4 +48,6 @@ load; run write_bench write_300 300 "$presses" || exit
 load; run write_bench write_30 30 "$presses" || exit
 load; run startup_bench "C:\\$(basename "$demo_game")" "$rounds" || exit
 load; run resource_bench 2000 || exit
+load; run values_bench values_300 300 "$presses" || exit
+load; run values_bench values_2000 2000 "$presses" || exit
 load
