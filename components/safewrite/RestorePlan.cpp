@@ -69,13 +69,13 @@ TRestoreOutcome TRestorePlan::Run(const TBackupStore& store, bool changedToo) {
     if (item.Result.Failed()) outcome.Failed.push_back(item.Result);
     again = again || (item.Result.Failed() && !item.Result.Permanent());
   }
+  if (!again) FSet.MarkUndone();
   if (replaced.Record().Entries.empty()) {
     replaced.Discard();
   } else {
     replaced.Finish();
     store.Trim(replaced);
   }
-  if (!again) FSet.MarkUndone();
   return outcome;
 }
 
