@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "components/config/GameFolders.h"
 #include "components/safewrite/FolderEntry.h"
 #include "components/safewrite/SoundFileWrite.h"
 #include "components/safewrite/WinFile.h"
@@ -109,7 +110,7 @@ TRestoreTarget RestoreTarget(const std::string& root, const std::string& origina
   if (!IsPlainIniName(name)) return Refused(name);
   const std::optional<std::string> normalRoot = NormalPath(root), normalPath = NormalPath(originalPath);
   if (!normalRoot || !normalPath) return Refused(name);
-  const std::optional<std::string> folder = NormalPath(*normalRoot + SoundFolder);
+  const std::optional<std::string> folder = NormalPath(SoundFolderOf(*normalRoot));
   if (!folder) return Refused(name);
   const DWORD attributes = WinFile::Attributes(*folder);
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY) ||
