@@ -57,9 +57,15 @@ bool TSoundFileWrite::Run() {
   if (file.Failure != wfNone) return Fail(file.Failure, file.Error);
   const std::string& original = file.Bytes;
   if (const DWORD error = FBackup.AddCopy(FPath, original)) return Fail(wfBackupFailed, error);
+  std::string left;
+  const bool written = WriteAndCheck(original, left);
+  // What Klangor left, so that an undo tells a later change from its own.
+  FBackup.AddLeft(FPath, left);
+  return written;
+}
 
+bool TSoundFileWrite::WriteAndCheck(const std::string& original, std::string& now) {
   const DWORD writeError = WriteValues();
-  std::string now;
   const DWORD readError = WinFile::Read(FPath, now);
   if (writeError == 0 && readError == 0 &&
       TIniContent::Parse(now).KeepsAfterWrite(TIniContent::Parse(original), FValues)) {
@@ -69,7 +75,7 @@ bool TSoundFileWrite::Run() {
   // A write refused before it changed anything (the game took the file
   // meanwhile) is reported with its own reason.
   if (readError == 0 && now == original && writeError != 0) return Fail(FailureFromError(writeError), writeError);
-  return PutBack(original, writeError);
+  return PutBack(original, writeError, now);
 }
 
 DWORD TSoundFileWrite::WriteValues() {
@@ -83,10 +89,12 @@ DWORD TSoundFileWrite::WriteValues() {
   return 0;
 }
 
-bool TSoundFileWrite::PutBack(const std::string& original, DWORD writeError) {
+bool TSoundFileWrite::PutBack(const std::string& original, DWORD writeError, std::string& now) {
   FResult.Touched = true;
-  std::string now;
-  if (const DWORD error = WinFile::Write(FPath, original, OPEN_ALWAYS)) return Fail(wfNotRestored, error);
+  if (const DWORD error = WinFile::Write(FPath, original, OPEN_ALWAYS)) {
+    WinFile::Read(FPath, now);
+    return Fail(wfNotRestored, error);
+  }
   if (WinFile::Read(FPath, now) != 0 || now != original) return Fail(wfNotRestored);
   return Fail(wfRestored, writeError);
 }

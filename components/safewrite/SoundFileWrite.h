@@ -7,7 +7,9 @@
 //   3. the values go in through the profile component, one Execute each;
 //   4. the file is read back: every value must read as written and
 //      everything else the copy held must still be there, in order;
-//   5. when that fails the copy is put back, byte for byte.
+//   5. when that fails the copy is put back, byte for byte;
+//   6. what the file holds then is recorded in the set, so that an undo can
+//      tell a later change from Klangor's own.
 //
 // A file that fails step 1 or 2 is not touched. The result names the step
 // that failed and the system's error behind it.
@@ -46,7 +48,9 @@ class TSoundFileWrite {
   // 0 when every Execute succeeded, else the system's error of the first
   // that failed; the values after it are not written.
   DWORD WriteValues();
-  bool PutBack(const std::string& original, DWORD writeError);
+  // Steps 3 to 5; `now` is what the file holds afterwards.
+  bool WriteAndCheck(const std::string& original, std::string& now);
+  bool PutBack(const std::string& original, DWORD writeError, std::string& now);
 
   std::string FPath;
   std::vector<TIniValue> FValues;

@@ -11,14 +11,7 @@ DWORD ReadAll(const std::string& path, DWORD access, std::string& bytes) {
   const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
-  bytes.clear();
-  char buffer[65536];
-  DWORD got = 0;
-  do {
-    if (!ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) return GetLastError();
-    bytes.append(buffer, got);
-  } while (got > 0);
-  return 0;
+  return ReadFrom(file.Get(), bytes);
 }
 
 HANDLE OpenForWriting(const std::string& path, DWORD creation) {
@@ -35,6 +28,45 @@ DWORD WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
+DWORD ReadFrom(HANDLE file, std::string& bytes, uint64_t most) {
+  bytes.clear();
+  if (!SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) return GetLastError();
+  char buffer[65536];
+  DWORD got = 0;
+  do {
+    const uint64_t room = most - bytes.size();
+    const DWORD asked = room < sizeof buffer ? static_cast<DWORD>(room) : static_cast<DWORD>(sizeof buffer);
+    if (asked == 0) break;
+    if (!ReadFile(file, buffer, asked, &got, nullptr)) return GetLastError();
+    bytes.append(buffer, got);
+  } while (got > 0);
+  return 0;
+}
+
+DWORD WriteOver(HANDLE file, const std::string& bytes) {
+  LARGE_INTEGER oldSize{};
+  if (!GetFileSizeEx(file, &oldSize)) return GetLastError();
+  if (!SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) return GetLastError();
+  if (const DWORD error = WriteAll(file, bytes)) return error;
+  // Only a longer file is cut: on a full volume Wine's SetEndOfFile fails
+  // with "disk full" even when the size stays as it is.
+  if (oldSize.QuadPart > static_cast<LONGLONG>(bytes.size()) && !SetEndOfFile(file)) return GetLastError();
+  if (!FlushFileBuffers(file)) return GetLastError();
+  return 0;
+}
+
+std::string FinalPath(HANDLE file) {
+  wchar_t path[MAX_PATH * 4];
+  const DWORD length = GetFinalPathNameByHandleW(file, path, static_cast<DWORD>(std::size(path)), FILE_NAME_NORMALIZED);
+  if (length == 0 || length >= std::size(path)) return "";
+  std::wstring text(path, length);
+  if (text.rfind(L"\\\\?\\UNC\\", 0) == 0)
+    text = L"\\\\" + text.substr(8);
+  else if (text.rfind(L"\\\\?\\", 0) == 0)
+    text = text.substr(4);
+  return Text::FromWide(text);
+}
+
 DWORD Read(const std::string& path, std::string& bytes) { return ReadAll(path, GENERIC_READ, bytes); }
 
 DWORD ReadForRewrite(const std::string& path, std::string& bytes) {
@@ -44,14 +76,7 @@ DWORD ReadForRewrite(const std::string& path, std::string& bytes) {
 DWORD Write(const std::string& path, const std::string& bytes, DWORD creation) {
   const TFileHandle file(OpenForWriting(path, creation));
   if (!file.Valid()) return GetLastError();
-  LARGE_INTEGER oldSize{};
-  if (!GetFileSizeEx(file.Get(), &oldSize)) return GetLastError();
-  if (const DWORD error = WriteAll(file.Get(), bytes)) return error;
-  // Only a longer file is cut: on a full volume Wine's SetEndOfFile fails
-  // with "disk full" even when the size stays as it is.
-  if (oldSize.QuadPart > static_cast<LONGLONG>(bytes.size()) && !SetEndOfFile(file.Get())) return GetLastError();
-  if (!FlushFileBuffers(file.Get())) return GetLastError();
-  return 0;
+  return WriteOver(file.Get(), bytes);
 }
 
 DWORD Append(const std::string& path, const std::string& bytes) {
@@ -79,34 +104,6 @@ bool SameFileName(const std::string& a, const std::string& b) {
   const std::wstring wideA = Text::ToWide(a), wideB = Text::ToWide(b);
   return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                               static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
-}
-
-DWORD CreateFolders(const std::string& path) {
-  if (CreateDirectoryW(Text::ToWide(path).c_str(), nullptr)) return 0;
-  DWORD error = GetLastError();
-  if (error == ERROR_ALREADY_EXISTS) return 0;
-  const size_t slash = path.find_last_of("\\/");
-  if (error != ERROR_PATH_NOT_FOUND || slash == std::string::npos || slash == 0) return error;
-  if ((error = CreateFolders(path.substr(0, slash))) != 0) return error;
-  return CreateDirectoryW(Text::ToWide(path).c_str(), nullptr) ? 0 : GetLastError();
-}
-
-void DeleteTree(const std::string& path) {
-  WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW(Text::ToWide(path + "\\*").c_str(), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = Text::FromWide(entry.cFileName);
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        DeleteTree(child);
-      else
-        Delete(child);
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-  }
-  RemoveDirectoryW(Text::ToWide(path).c_str());
 }
 
 std::string FileNameOf(const std::string& path) {

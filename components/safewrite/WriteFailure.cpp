@@ -35,6 +35,12 @@ std::string FailureText(const TFileResult& result) {
     case wfNotRestored:
       return "écriture incomplète, l'original est dans la sauvegarde / "
              "incomplete write, the original is in the backup";
+    case wfRefused:
+      return "refusé : pas un fichier .ini du dossier des sons du jeu / refused: not an .ini file of the game's sound "
+             "folder";
+    case wfCopyMissing: return "copie de sauvegarde manquante / backup copy missing";
+    case wfCopyDamaged: return "copie de sauvegarde abîmée (taille ou empreinte) / backup copy damaged (size or hash)";
+    case wfChangedSince: return "modifié entre-temps, gardé tel quel / changed meanwhile, kept as it is";
     case wfOther: return "erreur / error (" + WinFile::SystemMessage(result.Error) + ")";
   }
   return "";

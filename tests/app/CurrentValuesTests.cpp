@@ -223,4 +223,3 @@ TEST(CurrentValues, ColumnsAndTextGrowWithTheDpi) {
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -18);
 }
-

@@ -84,7 +84,9 @@ wait_gone() {
 dismiss_version_warning() {
     # Wine may replace the box's X window while it maps it, so the key goes to
     # whichever window bears the title now, until the box is gone.
-    wait_window Warning >/dev/null
+    # The download fails after the system's name lookup gives up, which on a
+    # busy machine can take longer than any window takes to show.
+    wait_window Warning 90 >/dev/null
     for _ in $(seq 10); do
         local box
         box=$(xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -n 1) || true

@@ -76,7 +76,7 @@ if [ -n "${KLANGOR_SHOTS:-}" ]; then
         "$KLANGOR_SHOTS/system-menu.png"
 fi
 key Up Up Up Return
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     [ "$(windows_titled Klangor)" -ge 2 ] && break
     sleep 0.2
 done
