@@ -142,9 +142,22 @@ DWORD TBackupSet::AddLeft(const std::string& originalPath, const std::string& by
     const TFileDigest left = TFileDigest::Of(bytes);
     if (const DWORD error = Append(TSetRecord::LeftLine(entry.Name, left))) return error;
     entry.Left = left;
+    AddChanges(entry.Name, bytes);
     return 0;
   }
   return ERROR_FILE_NOT_FOUND;
+}
+
+// What the change did to the file's keys, for the history: the undo itself
+// needs only the copy and the "left" line, so a change line that cannot be
+// added ends the file's list without failing anything.
+void TBackupSet::AddChanges(const std::string& name, const std::string& left) {
+  std::string copy;
+  if (ReadFolderEntry(FFolder, name, copy) != 0) return;
+  for (TIniChange& change : TIniContent::Changes(TIniContent::Parse(copy), TIniContent::Parse(left))) {
+    if (Append(TSetRecord::ChangeLine(name, change)) != 0) return;
+    FRecord.Changes.push_back({name, std::move(change)});
+  }
 }
 
 void TBackupSet::Finish() {
@@ -168,6 +181,7 @@ void TBackupSet::Discard() {
   if (Exists()) Delete();
   FFolder.clear();
   FRecord.Entries.clear();
+  FRecord.Changes.clear();
 }
 
 void TBackupSet::Delete() const {

@@ -55,7 +55,8 @@ class TBackupSet {
   // Keeps a copy of the file's bytes, under the file's own name; 0 or the
   // system's error code.
   DWORD AddCopy(const std::string& originalPath, const std::string& bytes);
-  // Records what the file holds now that Klangor is done with it.
+  // Records what the file holds now that Klangor is done with it, and which
+  // of its keys read otherwise than in its copy.
   DWORD AddLeft(const std::string& originalPath, const std::string& bytes);
   // The change is over: each copy without a "left" line gets what its file
   // holds now, then the marker goes.
@@ -75,6 +76,7 @@ class TBackupSet {
  private:
   std::string PathOf(const std::string& name) const { return FFolder + "\\" + name; }
   DWORD Append(const std::string& line);
+  void AddChanges(const std::string& name, const std::string& left);
   DWORD MakeFolder();
 
   std::string FStoreFolder;

@@ -96,13 +96,47 @@ size_t TIniContent::EntryIndex(const Section& section, const std::wstring& key) 
   return None;
 }
 
+std::optional<std::wstring> TIniContent::Read(const std::wstring& section, const std::wstring& key) const {
+  const size_t found = SectionIndex(section);
+  if (found == None) return std::nullopt;
+  const size_t entry = EntryIndex(FSections[found], key);
+  if (entry == None) return std::nullopt;
+  return FSections[found].Lines[entry].Value;
+}
+
 bool TIniContent::Find(const std::string& section, const std::string& key, std::string& value) const {
-  const size_t found = SectionIndex(Text::ToWide(section));
-  if (found == None) return false;
-  const size_t entry = EntryIndex(FSections[found], Text::ToWide(key));
-  if (entry == None) return false;
-  value = Text::FromWide(FSections[found].Lines[entry].Value);
-  return true;
+  const std::optional<std::wstring> read = Read(Text::ToWide(section), Text::ToWide(key));
+  if (read) value = Text::FromWide(*read);
+  return read.has_value();
+}
+
+// A later section or key of a name already met is never read.
+std::vector<std::pair<std::wstring, std::wstring>> TIniContent::ReadableKeys() const {
+  std::vector<std::pair<std::wstring, std::wstring>> keys;
+  for (size_t section = 0; section < FSections.size(); ++section) {
+    if (!FSections[section].HasHeader || SectionIndex(FSections[section].Name) != section) continue;
+    const std::vector<Line>& lines = FSections[section].Lines;
+    for (size_t line = 0; line < lines.size(); ++line)
+      if (lines[line].IsEntry && EntryIndex(FSections[section], lines[line].Name) == line)
+        keys.emplace_back(FSections[section].Name, lines[line].Name);
+  }
+  return keys;
+}
+
+std::vector<TIniChange> TIniContent::Changes(const TIniContent& before, const TIniContent& after) {
+  std::vector<std::pair<std::wstring, std::wstring>> keys = after.ReadableKeys();
+  for (const auto& key : before.ReadableKeys())
+    if (!after.Read(key.first, key.second)) keys.push_back(key);
+  std::vector<TIniChange> changes;
+  for (const auto& [section, key] : keys) {
+    const std::optional<std::wstring> was = before.Read(section, key), now = after.Read(section, key);
+    if (was == now) continue;
+    auto utf8 = [](const std::optional<std::wstring>& value) {
+      return value ? std::optional(Text::FromWide(*value)) : std::nullopt;
+    };
+    changes.push_back({Text::FromWide(section), Text::FromWide(key), utf8(was), utf8(now)});
+  }
+  return changes;
 }
 
 TIniContent TIniContent::WithValues(const std::vector<TIniValue>& written) const {

@@ -8,6 +8,7 @@
 // file is checked after a write by its parsed content, never by its bytes.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,16 @@ struct TIniValue {
   std::string Section;
   std::string Key;
   std::string Value;
+};
+
+// A key whose value reads otherwise in one content than in another; none
+// where that content lacks the key.
+struct TIniChange {
+  std::string Section;
+  std::string Key;
+  std::optional<std::string> Before;
+  std::optional<std::string> After;
+  bool operator==(const TIniChange&) const = default;
 };
 
 class TIniContent {
@@ -32,6 +43,11 @@ class TIniContent {
   // holds everything else `before` held, in the same order. Keys and sections
   // the write added may stand anywhere.
   bool KeepsAfterWrite(const TIniContent& before, const std::vector<TIniValue>& written) const;
+
+  // The keys, as the profile functions read them, whose value differs
+  // between the two contents: those of `after` in its order, then those only
+  // `before` holds.
+  static std::vector<TIniChange> Changes(const TIniContent& before, const TIniContent& after);
 
   bool operator==(const TIniContent& other) const;
 
@@ -55,6 +71,10 @@ class TIniContent {
   // name, as the profile functions find them; None when there is none.
   size_t SectionIndex(const std::wstring& name) const;
   static size_t EntryIndex(const Section& section, const std::wstring& key);
+  // The value read for the key, or none.
+  std::optional<std::wstring> Read(const std::wstring& section, const std::wstring& key) const;
+  // Each key the profile functions can read, section first, in file order.
+  std::vector<std::pair<std::wstring, std::wstring>> ReadableKeys() const;
   // This content with the values written in place where `before` has their
   // key, and without the keys and sections the write added.
   TIniContent WithoutAdded(const TIniContent& before, const std::vector<TIniValue>& written) const;

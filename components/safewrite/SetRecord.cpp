@@ -86,6 +86,62 @@ bool AddLeft(TSetRecord& record, const std::vector<std::string>& fields) {
   return true;
 }
 
+// A name or value in a field of its own: "\" and a tab as "\\" and "\t".
+std::string Escaped(const std::string& text) {
+  std::string field;
+  for (char c : text) field += c == '\\' ? "\\\\" : c == '\t' ? "\\t" : std::string(1, c);
+  return field;
+}
+
+std::optional<std::string> Unescaped(const std::string& field) {
+  std::string text;
+  for (size_t i = 0; i < field.size(); ++i) {
+    if (field[i] != '\\') {
+      text += field[i];
+      continue;
+    }
+    if (++i == field.size() || (field[i] != '\\' && field[i] != 't')) return std::nullopt;
+    text += field[i] == 't' ? '\t' : '\\';
+  }
+  return text;
+}
+
+std::string ValueField(const std::optional<std::string>& value) { return value ? "=" + Escaped(*value) : ""; }
+
+// False for a field that ValueField never gives.
+bool ParseValueField(const std::string& field, std::optional<std::string>& value) {
+  if (field.empty()) {
+    value.reset();
+    return true;
+  }
+  if (field[0] != '=') return false;
+  value = Unescaped(field.substr(1));
+  return value.has_value();
+}
+
+// A change follows its file's "left" line, and a key is changed once.
+bool AddChange(TSetRecord& record, const std::vector<std::string>& fields) {
+  if (fields.size() != 6) return false;
+  TSetRecord::TEntry* entry = record.Find(fields[1]);
+  const std::optional<std::string> section = Unescaped(fields[2]), key = Unescaped(fields[3]);
+  if (!section || !key || key->empty()) return false;
+  TIniChange change{*section, *key, std::nullopt, std::nullopt};
+  if (!entry || !entry->Left || !ParseValueField(fields[4], change.Before) ||
+      !ParseValueField(fields[5], change.After) || change.Before == change.After)
+    return false;
+  for (const TSetRecord::TFileChange& known : record.Changes)
+    if (known.Name == entry->Name && known.Change.Section == change.Section && known.Change.Key == change.Key)
+      return false;
+  record.Changes.push_back({entry->Name, std::move(change)});
+  return true;
+}
+
+bool AddLine(TSetRecord& record, const std::vector<std::string>& fields) {
+  if (fields[0] == "copy") return AddEntry(record, fields);
+  if (fields[0] == "left") return AddLeft(record, fields);
+  return fields[0] == "change" && AddChange(record, fields);
+}
+
 }  // namespace
 
 std::optional<TSetRecord> TSetRecord::Parse(const std::string& bytes) {
@@ -106,9 +162,7 @@ std::optional<TSetRecord> TSetRecord::Parse(const std::string& bytes) {
   if (kindIndex == std::size(KindNames)) return std::nullopt;
   record.Kind = static_cast<TSetKind>(kindIndex);
   for (size_t i = 4; i < lines.size(); ++i) {
-    const std::vector<std::string> fields = Fields(lines[i]);
-    const bool added = fields[0] == "copy" ? AddEntry(record, fields) : fields[0] == "left" && AddLeft(record, fields);
-    if (!added) return std::nullopt;
+    if (!AddLine(record, Fields(lines[i]))) return std::nullopt;
   }
   return record;
 }
@@ -124,6 +178,11 @@ std::string TSetRecord::CopyLine(const TEntry& entry) {
 
 std::string TSetRecord::LeftLine(const std::string& name, const TFileDigest& left) {
   return "left\t" + name + "\t" + DigestFields(left) + "\r\n";
+}
+
+std::string TSetRecord::ChangeLine(const std::string& name, const TIniChange& change) {
+  return "change\t" + name + "\t" + Escaped(change.Section) + "\t" + Escaped(change.Key) + "\t" +
+         ValueField(change.Before) + "\t" + ValueField(change.After) + "\r\n";
 }
 
 TSetRecord::TEntry* TSetRecord::Find(const std::string& name) {

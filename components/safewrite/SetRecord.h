@@ -7,14 +7,18 @@
 //   kind<TAB>write | undo | redo
 //   copy<TAB><copy's name><TAB><original path><TAB><size><TAB><sha-256>
 //   left<TAB><copy's name><TAB><size><TAB><sha-256>
+//   change<TAB><copy's name><TAB><section><TAB><key><TAB><before><TAB><after>
 //
 // The four header lines are written at once when the set is made; then one
 // "copy" line once a copy is complete and flushed, and one "left" line once
-// Klangor is done with that file (what it left there). Lines are only ever
-// added, and only whole lines count: a set cut short by a stop lists exactly
-// the copies that can be put back. Anything else (another version, a field
-// out of shape, a name given twice, a byte that is not UTF-8) makes the whole
-// record invalid, and the set is never used.
+// Klangor is done with that file (what it left there), followed by a
+// "change" line per key whose value reads otherwise than in the copy. A
+// value is written "=" and the value, an empty field standing for a key the
+// file lacks; in names and values "\" and a tab are written "\\" and "\t".
+// Lines are only ever added, and only whole lines count: a set cut short by
+// a stop lists exactly the copies that can be put back. Anything else
+// (another version, a field out of shape, a name given twice, a byte that
+// is not UTF-8) makes the whole record invalid, and the set is never used.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +27,7 @@
 #include <vector>
 
 #include "components/safewrite/FileDigest.h"
+#include "components/safewrite/IniContent.h"
 
 // What made the set: a press of the write command, an undo (the set keeps
 // what the undo replaced, for a redo) or a redo (what the redo replaced).
@@ -35,6 +40,11 @@ struct TSetRecord {
     TFileDigest Copy;
     std::optional<TFileDigest> Left;  // none until Klangor was done with the file
   };
+  // A key of a file that reads otherwise after the change.
+  struct TFileChange {
+    std::string Name;  // the copy's name, as its entry has it
+    TIniChange Change;
+  };
 
   static constexpr const char* FileName = "set.txt";
 
@@ -42,6 +52,8 @@ struct TSetRecord {
   uint64_t Sequence = 0;
   TSetKind Kind = skWrite;
   std::vector<TEntry> Entries;
+  // In the record's order, each after its file's "left" line.
+  std::vector<TFileChange> Changes;
 
   // The record the bytes hold, or none when they are not a valid record.
   static std::optional<TSetRecord> Parse(const std::string& bytes);
@@ -49,6 +61,7 @@ struct TSetRecord {
   std::string HeaderLines() const;
   static std::string CopyLine(const TEntry& entry);
   static std::string LeftLine(const std::string& name, const TFileDigest& left);
+  static std::string ChangeLine(const std::string& name, const TIniChange& change);
 
   TEntry* Find(const std::string& name);
 };

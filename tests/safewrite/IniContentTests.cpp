@@ -38,3 +38,20 @@ TEST(IniContent, KeepsWhatTheWriteLeftAndNothingElse) {
   for (const Case& c : cases)
     EXPECT_EQ(TIniContent::Parse(c.after).KeepsAfterWrite(TIniContent::Parse(c.before), written), c.keeps) << c.name;
 }
+
+TEST(IniContent, ChangesAreTheKeysThatReadOtherwise) {
+  // Only the first section and the first key of a name are read; blanks,
+  // case and lines that are not entries change nothing.
+  const std::string before =
+      "; bank\r\n[AMP::SOUNDS]\r\nEngine=1.0\r\nHorn=0.5\r\nHorn=0.1\r\n[OPTIONS]\r\nA=1\r\nGone=x\r\n[AMP::SOUNDS]\r\n"
+      "Rain=1.0\r\n";
+  const std::string after =
+      "[amp::sounds]\r\n ENGINE = 1.0 \r\nHorn=0.1\r\nRain=0.8\r\n[OPTIONS]\r\nA=1\r\n; new "
+      "comment\r\n[EQ]\r\nLow=\r\n";
+  EXPECT_EQ(TIniContent::Changes(TIniContent::Parse(before), TIniContent::Parse(after)),
+            (std::vector<TIniChange>{{"amp::sounds", "Horn", "0.5", "0.1"},
+                                     {"amp::sounds", "Rain", std::nullopt, "0.8"},
+                                     {"EQ", "Low", std::nullopt, ""},
+                                     {"OPTIONS", "Gone", "x", std::nullopt}}));
+  EXPECT_TRUE(TIniContent::Changes(TIniContent::Parse(before), TIniContent::Parse(before)).empty());
+}

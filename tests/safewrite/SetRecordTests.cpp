@@ -77,3 +77,35 @@ TEST(SetRecord, AnythingButKlangorsOwnShapeIsNoRecord) {
   EXPECT_TRUE(TSetRecord::Parse(Header() + good).has_value());
   for (const auto& c : cases) EXPECT_FALSE(TSetRecord::Parse(c.bytes).has_value()) << c.name;
 }
+
+TEST(SetRecord, ChangesReadBackAfterTheirFileAndOnlyInTheirShape) {
+  const std::string copy = CopyLine("a.ini", "C:\\a.ini"), left = TSetRecord::LeftLine("a.ini", Left);
+  const std::vector<TIniChange> changes = {{"AMP::SOUNDS", "Engine", "1.0", "0.5"},
+                                           {"AMP::SOUNDS", "Horn", std::nullopt, "0.5"},
+                                           {"OPTIONS::SOUNDS", "Old", "", std::nullopt},
+                                           {"A\\B", "tab\tkey", "x\\ty", "\t"}};
+  std::string lines;
+  for (const TIniChange& change : changes) lines += TSetRecord::ChangeLine("a.ini", change);
+  EXPECT_EQ(TSetRecord::ChangeLine("a.ini", changes[1]), "change\ta.ini\tAMP::SOUNDS\tHorn\t\t=0.5\r\n");
+  const std::optional<TSetRecord> read = TSetRecord::Parse(Header() + copy + left + lines);
+  ASSERT_TRUE(read.has_value());
+  ASSERT_EQ(read->Changes.size(), changes.size());
+  for (size_t i = 0; i < changes.size(); ++i) {
+    EXPECT_EQ(read->Changes[i].Name, "a.ini");
+    EXPECT_EQ(read->Changes[i].Change, changes[i]) << i;
+  }
+  const struct {
+    const char* name;
+    std::string bytes;
+  } refused[] = {
+      {"before its file's left line", Header() + copy + TSetRecord::ChangeLine("a.ini", changes[0])},
+      {"of a file not copied", Header() + copy + left + TSetRecord::ChangeLine("b.ini", changes[0])},
+      {"a key given twice", Header() + copy + left + lines + TSetRecord::ChangeLine("a.ini", changes[0])},
+      {"no change at all", Header() + copy + left + "change\ta.ini\tA\tx\t=1\t=1\r\n"},
+      {"a value without its =", Header() + copy + left + "change\ta.ini\tA\tx\t1\t=2\r\n"},
+      {"an unknown escape", Header() + copy + left + "change\ta.ini\tA\tx\t=\\n\t=2\r\n"},
+      {"no key", Header() + copy + left + "change\ta.ini\tA\t\t=1\t=2\r\n"},
+      {"a field short", Header() + copy + left + "change\ta.ini\tA\tx\t=1\r\n"},
+  };
+  for (const auto& c : refused) EXPECT_FALSE(TSetRecord::Parse(c.bytes).has_value()) << c.name;
+}
