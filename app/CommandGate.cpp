@@ -24,7 +24,7 @@ const TRule Rules[] = {
     {TCommand::Undo, TWhileWriting::Waits, false},          {TCommand::OpenBackups, TWhileWriting::Runs, false},
     {TCommand::About, TWhileWriting::Runs, false},          {TCommand::Redo, TWhileWriting::Waits, false},
     {TCommand::CurrentValues, TWhileWriting::Runs, false},  {TCommand::UseValues, TWhileWriting::Waits, false},
-    {TCommand::Preview, TWhileWriting::Waits, false},
+    {TCommand::Preview, TWhileWriting::Waits, false},       {TCommand::History, TWhileWriting::Waits, false},
 };
 
 const TRule& RuleOf(TCommand command) {

@@ -22,6 +22,7 @@ enum class TCommand {
   CurrentValues,
   UseValues,
   Preview,
+  History,
 };
 
 class TCommandGate {

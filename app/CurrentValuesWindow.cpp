@@ -20,9 +20,9 @@ const std::vector<std::string> Legend = {
     "Double-clic sur le nom d'un fichier : prendre ses valeurs / Double-click a file's name: use its values",
 };
 
-// At 96 DPI: the room beside a column's widest text, and the least width of
-// a file's column.
-constexpr int CellPadding = 16, FileWidth = 60;
+// At 96 DPI: the room beside a heading and beside a cell, and the least
+// width of a column.
+constexpr int HeadingRoom = 28, CellRoom = 16, LeastWidth = 60;
 
 }  // namespace
 
@@ -35,7 +35,7 @@ TCurrentValuesWindow::TCurrentValuesWindow(TParts parts)
   FView->OnHeaderDoubleClick = [this](int column) {
     if (const std::optional<std::string> name = FTable ? FTable->FileOf(column) : std::nullopt) FParts.UseFile(*name);
   };
-  Fill(*FView, Legend);
+  Fill({FView}, Legend);
 }
 
 void TCurrentValuesWindow::Opening() { Rebuild(); }
@@ -54,14 +54,12 @@ void TCurrentValuesWindow::Rebuild() {
   FTable.emplace(FParts.Banks, SoundFolderOf(FParts.Folder.Root()), FParts.Folder.TickedNames());
   std::vector<TListView::TColumn> columns;
   for (int column = 0; column < FTable->ColumnCount(); ++column) {
-    const std::string heading = FTable->Heading(column);
-    int width = FView->TextWidth(heading);
+    std::vector<std::string> cells;
     if (column < TCurrentValuesTable::SettingColumns)
-      for (int row = 0; row < FTable->RowCount(); ++row)
-        width = std::max(width, FView->TextWidth(FTable->Cell(row, column)));
-    else
-      width = std::max(width, Scaled(FileWidth) - Scaled(CellPadding));
-    columns.push_back({heading, width + Scaled(CellPadding)});
+      for (int row = 0; row < FTable->RowCount(); ++row) cells.push_back(FTable->Cell(row, column));
+    const std::string heading = FTable->Heading(column);
+    columns.push_back({heading, std::max(Scaled(LeastWidth),
+                                         FView->FittingWidth(heading, cells, Scaled(HeadingRoom), Scaled(CellRoom)))});
   }
   FView->SetColumns(std::move(columns));
   FView->SetRowCount(FTable->RowCount());

@@ -1,5 +1,6 @@
 #include "app/ListView.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <utility>
 
@@ -63,6 +64,13 @@ int TListView::TextWidth(const std::string& text) {
       SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(Text::ToWide(text).c_str())));
 }
 
+int TListView::FittingWidth(const std::string& heading, const std::vector<std::string>& cells, int headingRoom,
+                            int cellRoom) {
+  int width = TextWidth(heading) + headingRoom;
+  for (const std::string& cell : cells) width = std::max(width, TextWidth(cell) + cellRoom);
+  return width;
+}
+
 void TListView::CellText(NMLVDISPINFOW& info) const {
   if (!(info.item.mask & LVIF_TEXT) || !info.item.pszText || info.item.cchTextMax <= 0) return;
   const std::wstring text = OnCellText ? Text::ToWide(OnCellText(info.item.iItem, info.item.iSubItem)) : L"";
@@ -87,6 +95,21 @@ LRESULT TListView::CustomDraw(NMLVCUSTOMDRAW& draw) const {
   }
 }
 
+void TListView::Select(int row) {
+  LVITEMW item{};
+  item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  SendMessageW(Handle(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+// An owner-data list tells a change of several rows with row -1; a single
+// selection is always told row by row.
+void TListView::ItemChanged(const NMLISTVIEW& change) const {
+  if (OnSelect && change.iItem >= 0 && (change.uChanged & LVIF_STATE) && (change.uNewState & LVIS_SELECTED) &&
+      !(change.uOldState & LVIS_SELECTED))
+    OnSelect(change.iItem);
+}
+
 void TListView::HeaderNotification(const NMHDR& notification) {
   if (notification.code != HDN_ITEMDBLCLICKW && notification.code != HDN_ITEMDBLCLICKA) return;
   const auto& header = reinterpret_cast<const NMHEADERW&>(notification);
@@ -98,6 +121,8 @@ void TListView::WndProc(TMessage& message) {
     auto* notification = reinterpret_cast<NMHDR*>(message.LParam);
     if (notification->code == LVN_GETDISPINFOW)
       CellText(*reinterpret_cast<NMLVDISPINFOW*>(notification));
+    else if (notification->code == LVN_ITEMCHANGED)
+      ItemChanged(*reinterpret_cast<NMLISTVIEW*>(notification));
     else if (notification->code == static_cast<UINT>(NM_CUSTOMDRAW))
       message.Result = CustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(notification));
     return;

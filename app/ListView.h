@@ -31,11 +31,19 @@ class TListView : public TWinControl {
   void SetRowCount(int count);
   // The width of a text in the list's font, in pixels.
   int TextWidth(const std::string& text);
+  // The width of a column that shows its heading and cells whole, with the
+  // room given beside each: a heading needs more than a cell.
+  int FittingWidth(const std::string& heading, const std::vector<std::string>& cells, int headingRoom, int cellRoom);
 
   std::function<std::string(int row, int column)> OnCellText;
   // Nothing: the list's own colour.
   std::function<std::optional<TColor>(int row, int column)> OnCellColor;
   std::function<void(int column)> OnHeaderDoubleClick;
+  // A row became the selected one, by the keyboard, the mouse or Select.
+  std::function<void(int row)> OnSelect;
+
+  // Selects the row and gives it the caret.
+  void Select(int row);
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -46,6 +54,7 @@ class TListView : public TWinControl {
   void ApplyColumns();
   void CellText(NMLVDISPINFOW& info) const;
   LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) const;
+  void ItemChanged(const NMLISTVIEW& change) const;
   // A double click on a column's heading, which the heading tells the list.
   void HeaderNotification(const NMHDR& notification);
 

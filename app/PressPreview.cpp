@@ -1,6 +1,7 @@
 #include "app/PressPreview.h"
 
 #include "app/BankValues.h"
+#include "app/ChangeText.h"
 #include "components/config/GameFolders.h"
 #include "components/safewrite/SoundFileWrite.h"
 #include "framework/SysUtils.h"
@@ -10,16 +11,10 @@ namespace {
 const char* const Heading = "Rien n'est encore écrit. / Nothing is written yet.";
 const char* const UnchangedHeading = "Rien ne change dans / Nothing changes in :";
 const char* const RefusedHeading = "Ne seront pas modifiés / Will not be modified :";
-const char* const Indent = "    ";
 
 // "1 fichier modifié / file changed", "2 fichiers modifiés / files changed".
 std::string Counted(size_t count, const char* one, const char* many) {
   return IntToStr(static_cast<long long>(count)) + " " + (count == 1 ? one : many);
-}
-
-std::string ChangeLine(const TValueChange& change) {
-  return std::string(Indent) + "[" + change.Section + "] " + change.Key + " : " + change.Now.value_or(AbsentValue) +
-         " -> " + change.After;
 }
 
 }  // namespace
@@ -55,15 +50,16 @@ std::string TPressPreview::Text() const {
   for (const TFileChanges& file : FFiles) {
     if (file.Failure != wfNone) {
       ++refusedFiles;
-      refused += "\r\n" + std::string(Indent) + file.Name + " : " + FailureText({file.Name, file.Failure, file.Error});
+      refused +=
+          "\r\n" + std::string(ChangeIndent) + file.Name + " : " + FailureText({file.Name, file.Failure, file.Error});
     } else if (file.Changes.empty()) {
       ++unchangedFiles;
-      unchanged += "\r\n" + std::string(Indent) + file.Name;
+      unchanged += "\r\n" + std::string(ChangeIndent) + file.Name;
     } else {
       ++changedFiles;
       changedValues += file.Changes.size();
       changed += "\r\n\r\n" + file.Name;
-      for (const TValueChange& change : file.Changes) changed += "\r\n" + ChangeLine(change);
+      for (const TIniChange& change : file.Changes) changed += "\r\n" + ChangeLine(change);
     }
   }
   std::string text = Heading + changed;

@@ -21,19 +21,12 @@
 #include "components/safewrite/IniContent.h"
 #include "components/safewrite/WriteFailure.h"
 
-struct TValueChange {
-  std::string Section;
-  std::string Key;
-  std::optional<std::string> Now;  // none: the file lacks the key
-  std::string After;
-};
-
 struct TFileChanges {
   std::string Name;
   // Why the press would not write the file, if it would not.
   TWriteFailure Failure = wfNone;
   DWORD Error = 0;
-  std::vector<TValueChange> Changes;
+  std::vector<TIniChange> Changes;
 };
 
 class TPressPreview {

@@ -6,7 +6,7 @@ const char* const PreviewCaption = "Aperçu / Preview";
 
 TPreviewWindow::TPreviewWindow(TWinControl& mainWindow, TMainShortcuts mainShortcuts)
     : TToolWindow(mainWindow, PreviewCaption, std::move(mainShortcuts)), FView(new TTextView(this)) {
-  Fill(*FView);
+  Fill({FView});
 }
 
 void TPreviewWindow::ShowPreview(const std::string& text) {

@@ -30,9 +30,9 @@ TToolWindow::TToolWindow(TWinControl& mainWindow, const std::string& caption, TM
   Font().SetName(MessageFace());
 }
 
-void TToolWindow::Fill(TWinControl& content, const std::vector<std::string>& lines) {
-  FContent = &content;
-  content.SetParent(this);
+void TToolWindow::Fill(const std::vector<TWinControl*>& contents, const std::vector<std::string>& lines) {
+  FContents = contents;
+  for (TWinControl* content : contents) content->SetParent(this);
   for (const std::string& line : lines) {
     auto* label = new TLabel(this);
     label->SetParent(this);
@@ -95,9 +95,9 @@ void TToolWindow::ApplyDpi(int dpi) {
 
 // The lines keep their own height at the bottom, as wide as the window: a
 // line sized to its text would cut the last letter's ink in some faces. The
-// content takes the rest.
+// contents share the rest.
 void TToolWindow::Arrange() {
-  if (!HandleAllocated() || !FContent) return;
+  if (!HandleAllocated() || FContents.empty()) return;
   RECT client{};
   GetClientRect(Handle(), &client);
   const int width = static_cast<int>(client.right), lineWidth = std::max(0, width - 2 * Scaled(Margin));
@@ -107,7 +107,8 @@ void TToolWindow::Arrange() {
     (*line)->SetBounds(Scaled(Margin), bottom, lineWidth, (*line)->Height());
   }
   if (!FLines.empty()) bottom -= Scaled(Margin);
-  FContent->SetBounds(0, 0, width, std::max(0, bottom));
+  const int count = static_cast<int>(FContents.size()), height = std::max(0, bottom) / count;
+  for (int i = 0; i < count; ++i) FContents[static_cast<size_t>(i)]->SetBounds(0, i * height, width, height);
 }
 
 void TToolWindow::WndProc(TMessage& message) {

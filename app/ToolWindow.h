@@ -1,6 +1,6 @@
 // A window of the main window's that shows something beside it: owned by
 // the main window (above it, minimised with it, not on the taskbar),
-// resizable and not modal. One control fills it above its lines of
+// resizable and not modal. Its controls fill it above its lines of
 // explanation. Escape closes it, Ctrl+C copies what it shows as text, and
 // the main window's other shortcuts work in it as they do there. Its font
 // and first size follow the window's DPI, so it grows with the system's
@@ -36,8 +36,9 @@ class TToolWindow : public TCustomForm {
   virtual void DpiChanged() {}
   // Lengths given at 96 DPI, at the window's DPI.
   int Scaled(int length) const;
-  // The control that fills the window; the lines go below it.
-  void Fill(TWinControl& content, const std::vector<std::string>& lines = {});
+  // The controls that fill the window, one above the other with equal
+  // heights; the lines go below them.
+  void Fill(const std::vector<TWinControl*>& contents, const std::vector<std::string>& lines = {});
 
   void CreateParams(TCreateParams& params) override;
   void InitializeWnd() override;
@@ -49,7 +50,7 @@ class TToolWindow : public TCustomForm {
 
   TWinControl& FMainWindow;
   TMainShortcuts FMainShortcuts;
-  TWinControl* FContent = nullptr;
+  std::vector<TWinControl*> FContents;
   std::vector<TLabel*> FLines;
   int FDpi = USER_DEFAULT_SCREEN_DPI;
 };

@@ -9,6 +9,7 @@
 #include "app/DropCommand.h"
 #include "app/FieldTips.h"
 #include "app/GameFolder.h"
+#include "app/HistoryWindow.h"
 #include "app/ListCommands.h"
 #include "app/PreviewCommand.h"
 #include "app/PreviewWindow.h"
@@ -42,6 +43,7 @@ const TMenuShortcut MenuShortcuts[] = {
     {'I', ssCtrl, "Ctrl+I", TCommand::CurrentValues},
     {'L', ssCtrl, "Ctrl+L", TCommand::UseValues},
     {'P', ssCtrl, "Ctrl+P", TCommand::Preview},
+    {'H', ssCtrl, "Ctrl+H", TCommand::History},
 };
 
 }  // namespace
@@ -144,6 +146,7 @@ void TForm1::CreateValueCommands() {
                                    }});
   FPreviewWindow = std::make_unique<TPreviewWindow>(*this, shortcuts);
   FPreview = std::make_unique<TPreviewCommand>(TPreviewCommand::TParts{*FValues, *FGameFolder, *FPreviewWindow});
+  FHistory = std::make_unique<THistoryWindow>(*this, shortcuts, FBackups);
   FFieldTips = std::make_unique<TFieldTips>(TFieldTips::TParts{*this, *FValues, *FGameFolder, *FBanks});
   FGameFolder->OnListed = [this] { BanksChanged(); };
   CLB->SetOnClickCheck([this](TObject*) { TicksChanged(); });
@@ -160,6 +163,7 @@ void TForm1::AddMenuShortcuts() {
 void TForm1::BanksChanged() {
   FBanks->Forget();
   TicksChanged();
+  FHistory->Refresh();
 }
 
 void TForm1::TicksChanged() {
@@ -180,6 +184,7 @@ std::vector<TSystemMenu::TItem> TForm1::SystemMenuItems() {
       {UseValuesCaption, TCommand::UseValues, [this] { FUseValues->UseSelected(); },
        [this] { return FUseValues->CanUse(); }},
       {PreviewCommandCaption, TCommand::Preview, [this] { FPreview->Run(); }, nullptr},
+      {HistoryCaption, TCommand::History, [this] { FHistory->Open(); }, nullptr},
       {RedoCaption, TCommand::Redo, [this] { FUndo->RedoLastUndo(); }, [this] { return FUndo->CanRedo(); }, true},
       {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
       {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},

@@ -30,6 +30,7 @@ class TCurrentValuesWindow;
 class TDropCommand;
 class TFieldTips;
 class TGameFolder;
+class THistoryWindow;
 class TListCommands;
 class TPreviewCommand;
 class TPreviewWindow;
@@ -110,8 +111,8 @@ class TForm1 : public TForm {
   void WriteProgress(int done, int count);
   void CreateValueCommands();
   void AddMenuShortcuts();
-  // The files may have changed (a write, an undo, a new listing): what
-  // shows their values reads them again.
+  // The files may have changed (a write, an undo, a redo, a new listing):
+  // what shows their values or the backup sets reads them again.
   void BanksChanged();
   void TicksChanged();
 
@@ -132,6 +133,7 @@ class TForm1 : public TForm {
   std::unique_ptr<TPreviewWindow> FPreviewWindow;
   std::unique_ptr<TPreviewCommand> FPreview;
   std::unique_ptr<TFieldTips> FFieldTips;
+  std::unique_ptr<THistoryWindow> FHistory;
   TSystemMenu FSystemMenu{FGate};
   TToolTips FToolTips;
 };

@@ -16,6 +16,7 @@
 #include "framework/Text.h"
 #include "tests/app/FormFixture.h"
 #include "tests/app/Input.h"
+#include "tests/app/ToolWindows.h"
 
 using namespace klangor::test;
 
@@ -25,47 +26,6 @@ const std::wstring Caption = L"Valeurs actuelles / Current values";
 
 const std::vector<TSetting> Settings = {
     {"OPTIONS::SOUNDS", "NumberChannels", "0"}, {"AMP::SOUNDS", "Engine", "1.0"}, {"AMP::SOUNDS", "Horn", "0.5"}};
-
-// The window's table, cell by cell, as the list view shows it.
-std::vector<std::vector<std::string>> Cells(HWND list) {
-  std::vector<std::vector<std::string>> cells;
-  const int columns = static_cast<int>(SendMessageW(ListView_GetHeader(list), HDM_GETITEMCOUNT, 0, 0));
-  for (int column = 0; column < columns; ++column) {
-    wchar_t text[256] = {};
-    LVCOLUMNW heading{};
-    heading.mask = LVCF_TEXT;
-    heading.pszText = text;
-    heading.cchTextMax = 256;
-    SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&heading));
-    if (cells.empty()) cells.emplace_back();
-    cells[0].push_back(Text::FromWide(text));
-  }
-  const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-  for (int row = 0; row < rows; ++row) {
-    cells.emplace_back();
-    for (int column = 0; column < columns; ++column) {
-      wchar_t text[256] = {};
-      LVITEMW item{};
-      item.iSubItem = column;
-      item.pszText = text;
-      item.cchTextMax = 256;
-      SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-      cells.back().push_back(Text::FromWide(text));
-    }
-  }
-  return cells;
-}
-
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return "(no clipboard)";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = Text::FromWide(static_cast<const wchar_t*>(GlobalLock(data)));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
 
 class Window {
  public:
@@ -81,11 +41,8 @@ class Window {
     PostKey(*form().Edit1, key, shift);
     fixture.Pump();
   }
-  HWND Shown() {
-    HWND window = FindWindowW(nullptr, Caption.c_str());
-    return window && IsWindowVisible(window) ? window : nullptr;
-  }
-  HWND List() { return FindWindowExW(Shown(), nullptr, WC_LISTVIEWW, nullptr); }
+  HWND Shown() { return ShownWindow(Caption); }
+  HWND List() { return ChildOf(Shown(), WC_LISTVIEWW); }
   // A space typed on the file's item toggles its tick.
   void Toggle(const std::string& name) {
     for (int item = 0; item < form().CLB->Count(); ++item)
@@ -138,7 +95,7 @@ TEST(CurrentValues, WindowFollowsTheTicksAndTheWritesAndCopiesItsTable) {
   ASSERT_TRUE(w.Shown());
   EXPECT_EQ(GetWindow(w.Shown(), GW_OWNER), w.form().Handle());
   EXPECT_TRUE(IsWindowEnabled(w.form().Handle())) << "not modal";
-  auto cells = Cells(w.List());
+  auto cells = ListCells(w.List());
   ASSERT_EQ(cells.size(), 31u);
   EXPECT_EQ(cells[0], (std::vector<std::string>{"Section", "Clé / Key", "Valeur d'origine / Original value", "a.ini",
                                                 "b.ini", "c.ini"}));
@@ -155,14 +112,14 @@ TEST(CurrentValues, WindowFollowsTheTicksAndTheWritesAndCopiesItsTable) {
   EXPECT_EQ(ClipboardText(), copied);
 
   w.Toggle("b.ini");
-  EXPECT_EQ(Cells(w.List())[3], (std::vector<std::string>{"AMP::SOUNDS", "Engine", "1.0", "0.8", "0.8"}));
+  EXPECT_EQ(ListCells(w.List())[3], (std::vector<std::string>{"AMP::SOUNDS", "Engine", "1.0", "0.8", "0.8"}));
   w.form().GainRows()[0].Field->SetText("0.3");
   SendClick(*w.form().bButton1);
-  EXPECT_EQ(Cells(w.List())[3], (std::vector<std::string>{"AMP::SOUNDS", "Engine", "1.0", "0.3", "0.3"}));
+  EXPECT_EQ(ListCells(w.List())[3], (std::vector<std::string>{"AMP::SOUNDS", "Engine", "1.0", "0.3", "0.3"}));
   // A file changed behind the window's back shows once the list is read again.
   w.fixture.AddSoundFile("a.ini", "[AMP::SOUNDS]\r\nEngine=0.6\r\n");
   w.Press(VK_F5, 0);
-  EXPECT_EQ(Cells(w.List())[3], (std::vector<std::string>{"AMP::SOUNDS", "Engine", "1.0", "0.6", "1", "0.3"}));
+  EXPECT_EQ(ListCells(w.List())[3], (std::vector<std::string>{"AMP::SOUNDS", "Engine", "1.0", "0.6", "1", "0.3"}));
 
   w.PressIn(w.List(), VK_ESCAPE, 0);
   EXPECT_FALSE(w.Shown());

@@ -17,6 +17,7 @@
 #include "framework/Text.h"
 #include "tests/app/FormFixture.h"
 #include "tests/app/Input.h"
+#include "tests/app/ToolWindows.h"
 #include "tests/support/Utf8.h"
 
 using namespace klangor::test;
@@ -85,10 +86,10 @@ TEST(Preview, AnnouncesExactlyWhatThePressWritesFileByFile) {
   for (const TFileChanges& file : preview.Files()) {
     EXPECT_EQ(file.Failure, failed.count(file.Name) ? failed[file.Name] : wfNone) << file.Name;
     std::vector<std::optional<std::string>> expected = before[file.Name];
-    for (const TValueChange& change : file.Changes)
+    for (const TIniChange& change : file.Changes)
       for (size_t i = 0; i < Values.size(); ++i)
         if (Values[i].Key == change.Key) {
-          EXPECT_EQ(change.Now, before[file.Name][i]) << file.Name << " " << change.Key;
+          EXPECT_EQ(change.Before, before[file.Name][i]) << file.Name << " " << change.Key;
           expected[i] = change.After;
         }
     EXPECT_EQ(PlatformValues(path(file.Name)), expected) << file.Name;
@@ -110,10 +111,7 @@ TEST(Preview, CtrlPChecksAsThePressDoesAndWritesNothing) {
   fixture.AddSoundFile("b.ini", SoundBankText("0.3"));
   fixture.SetRegistryRoot(fixture.GameRootPath());
   TForm1& form = fixture.CreateForm();
-  auto shown = [] {
-    HWND window = FindWindowW(nullptr, L"Aperçu / Preview");
-    return window && IsWindowVisible(window) ? window : nullptr;
-  };
+  auto shown = [] { return ShownWindow(L"Aperçu / Preview"); };
   TEdit& engine = *form.GainRows()[0].Field;
   const std::string bank = fixture.Folder().readFile("RBR\\KOVEN\\Sounds\\Audio\\a.ini");
 
@@ -131,7 +129,7 @@ TEST(Preview, CtrlPChecksAsThePressDoesAndWritesNothing) {
   ASSERT_TRUE(shown());
   EXPECT_EQ(fixture.WindowBoxes().size(), 1u);
   EXPECT_EQ(engine.Text(), "0.3");
-  const std::string text = TWinControl::FromHandle(FindWindowExW(shown(), nullptr, L"EDIT", nullptr))->Caption();
+  const std::string text = TWinControl::FromHandle(ChildOf(shown(), L"EDIT"))->Caption();
   EXPECT_EQ(text,
             "Rien n'est encore écrit. / Nothing is written yet.\r\n\r\n"
             "a.ini\r\n    [AMP::SOUNDS] Engine : 1.0 -> 0.3\r\n\r\n"
@@ -139,7 +137,7 @@ TEST(Preview, CtrlPChecksAsThePressDoesAndWritesNothing) {
             "Total : 1 fichier modifié / file changed, 1 valeur modifiée / value changed, "
             "1 fichier inchangé / file unchanged");
   EXPECT_EQ(fixture.Folder().readFile("RBR\\KOVEN\\Sounds\\Audio\\a.ini"), bank);
-  PostKey(*TWinControl::FromHandle(FindWindowExW(shown(), nullptr, L"EDIT", nullptr)), VK_ESCAPE);
+  PostKey(*TWinControl::FromHandle(ChildOf(shown(), L"EDIT")), VK_ESCAPE);
   fixture.Pump();
   EXPECT_FALSE(shown());
   EXPECT_FALSE(fixture.EndRequested());

@@ -4,7 +4,7 @@
 # table the files hold; a bank selected in the list and Ctrl+L fill the
 # value fields with that bank's values; Ctrl+P shows "Aperçu / Preview",
 # Escape closes it and no file has changed; Ctrl+S then writes what the
-# preview announced.
+# preview announced, and Ctrl+H's "Historique / History" copies that change.
 source "$(dirname "$0")/lib.sh"
 
 make_game
@@ -65,6 +65,7 @@ xdotool windowfocus --sync "$main_window" 2>/dev/null || true
 key ctrl+i
 wait_window "$current" >/dev/null
 echo "ok: Ctrl+I opens \"$current\""
+sleep 1
 [ -z "$shots" ] || screenshot "$shots/current-values-screen.png"
 key_in "$current" ctrl+c
 sleep 0.5
@@ -93,6 +94,7 @@ xdotool windowfocus --sync "$main_window" 2>/dev/null || true
 key ctrl+p
 wait_window "$preview" >/dev/null
 echo "ok: Ctrl+P opens \"$preview\""
+sleep 1
 [ -z "$shots" ] || screenshot "$shots/preview-screen.png"
 key_in "$preview" ctrl+c
 sleep 0.5
@@ -130,4 +132,20 @@ for _ in $(seq 25); do
     sleep 0.4
 done
 expect_eq "the write changes what the preview announced" "$(cat "$scratch/announced")" "$(written)"
+
+history="Historique / History"
+xdotool windowfocus --sync "$main_window" 2>/dev/null || true
+key ctrl+h
+wait_window "$history" >/dev/null
+echo "ok: Ctrl+H opens \"$history\""
+sleep 1
+[ -z "$shots" ] || screenshot "$shots/history-screen.png"
+key_in "$history" ctrl+c
+sleep 0.5
+# The copied changes in the preview's own shape, "file key before after".
+clipboard | tr -d '\r' | awk '/^[^ ]/ { file = $0 } /^    \[/ { sub(/^    \[[^]]*\] /, ""); split($0, p, " : ");
+    split(p[2], v, " -> "); print file, p[1], v[1], v[2] }' | sort >"$scratch/history"
+expect_eq "the history's copy shows the change written" "$(cat "$scratch/announced")" "$(cat "$scratch/history")"
+key_in "$history" Escape
+wait_gone "$history" || fail "Escape did not close \"$history\""
 stop_klangor
