@@ -22,7 +22,7 @@ const std::vector<std::string> Legend = {
 
 // At 96 DPI: the room beside a heading and beside a cell, and the least
 // width of a column.
-constexpr int HeadingRoom = 28, CellRoom = 16, LeastWidth = 60;
+constexpr int HeadingRoom = 40, CellRoom = 16, LeastWidth = 60;
 
 }  // namespace
 

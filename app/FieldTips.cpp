@@ -84,7 +84,8 @@ LRESULT CALLBACK TFieldTips::FieldProc(HWND window, UINT msg, WPARAM wParam, LPA
   auto& self = *reinterpret_cast<TFieldTips*>(tips);
   if (IsMouseMessage(msg)) self.Hovered(field, MSG{window, msg, wParam, lParam, 0, {}});
   if (msg == WM_SETFOCUS) self.Focused(field);
-  if (msg == WM_KILLFOCUS) self.Unfocused();
+  // Typing into the field: the tip would only hide the field below.
+  if (msg == WM_KILLFOCUS || msg == WM_CHAR) self.Unfocused();
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, FieldProc, field);
   return DefSubclassProc(window, msg, wParam, lParam);
 }
@@ -101,7 +102,10 @@ void TFieldTips::Hovered(size_t setting, const MSG& message) {
   SendMessageW(HoverTip(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
+// A field clicked into has its hovering tip; the focus tip is for a field
+// reached with the keyboard.
 void TFieldTips::Focused(size_t setting) {
+  if (GetKeyState(VK_LBUTTON) < 0) return;
   FFocused = setting;
   ShowFocusTip();
 }

@@ -1,12 +1,12 @@
 // The tips of the value fields: when the mouse rests on a field, or the
-// keyboard focus enters it, a tip tells what the ticked files hold for the
-// field's key, each value with the number of files holding it, the most
-// frequent first: "0.8 : 9 fichiers / files, 1.0 : 3".
+// keyboard brings the focus into it, a tip tells what the ticked files hold
+// for the field's key, each value with the number of files holding it, the
+// most frequent first: "0.8 : 9 fichiers / files, 1.0 : 3". The focus tip
+// goes once something is typed into the field: it lies over the field below.
 //
 // Each field's window is subclassed (SetWindowSubclass) to hand its mouse
-// messages to the hovering tip and to show the focus tip while it has the
-// focus. A tip's text is made when it is about to show, so nothing is read
-// until a tip is wanted.
+// messages to the hovering tip and to show the focus tip. A tip's text is
+// made when it is about to show, so nothing is read until a tip is wanted.
 #pragma once
 
 #include <windows.h>

@@ -21,7 +21,7 @@ const char* const NoChange = "(aucune valeur changée / no value changed)";
 const char* const NoSet = "Aucune sauvegarde / No backup set";
 
 // At 96 DPI: the room beside a heading and beside a cell.
-constexpr int HeadingRoom = 28, CellRoom = 16;
+constexpr int HeadingRoom = 40, CellRoom = 16;
 
 std::string FileCount(size_t count) {
   return IntToStr(static_cast<long long>(count)) + (count == 1 ? " fichier / file" : " fichiers / files");
@@ -46,7 +46,7 @@ void THistoryWindow::Refresh() {
 }
 
 void THistoryWindow::DpiChanged() {
-  if (FSetList->HandleAllocated()) ShowColumns();
+  if (IsOpen()) ShowColumns();
 }
 
 // The newest set is selected again, since a new one is what the player

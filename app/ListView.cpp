@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <utility>
 
+#include "framework/GdiHandles.h"
 #include "framework/Text.h"
 
 TListView::TListView(TComponent* owner) : TWinControl(owner) {
@@ -64,9 +65,17 @@ int TListView::TextWidth(const std::string& text) {
       SendMessageW(Handle(), LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(Text::ToWide(text).c_str())));
 }
 
+// A heading is measured in its heading's own font, which the heading may
+// hold apart from the list's.
 int TListView::FittingWidth(const std::string& heading, const std::vector<std::string>& cells, int headingRoom,
                             int cellRoom) {
-  int width = TextWidth(heading) + headingRoom;
+  HWND header = ListView_GetHeader(Handle());
+  const TWindowDC dc(header);
+  const TSelectObject font(dc.Handle(), reinterpret_cast<HGDIOBJ>(SendMessageW(header, WM_GETFONT, 0, 0)));
+  const std::wstring text = Text::ToWide(heading);
+  SIZE size{};
+  GetTextExtentPoint32W(dc.Handle(), text.c_str(), static_cast<int>(text.size()), &size);
+  int width = static_cast<int>(size.cx) + headingRoom;
   for (const std::string& cell : cells) width = std::max(width, TextWidth(cell) + cellRoom);
   return width;
 }

@@ -50,6 +50,12 @@ expected_table() {
     done
 }
 clipboard() { wine "$KLANGOR_INSPECT" --clipboard </dev/null; }
+# shoot TITLE NAME: with KLANGOR_SHOTS set, the window bearing the title as
+# $KLANGOR_SHOTS/NAME.png.
+shoot() {
+    [ -n "$shots" ] || return 0
+    xwd -id "$(wait_window "$1")" -silent | convert xwd:- "$shots/$2.png"
+}
 
 # key_in TITLE KEYS...: keys typed into the shown window bearing the title.
 key_in() {
@@ -66,7 +72,7 @@ key ctrl+i
 wait_window "$current" >/dev/null
 echo "ok: Ctrl+I opens \"$current\""
 sleep 1
-[ -z "$shots" ] || screenshot "$shots/current-values-screen.png"
+shoot "$current" current-values
 key_in "$current" ctrl+c
 sleep 0.5
 expect_eq "the copied table is what the files hold" "$(expected_table | od -c)" "$(clipboard | od -c)"
@@ -95,7 +101,7 @@ key ctrl+p
 wait_window "$preview" >/dev/null
 echo "ok: Ctrl+P opens \"$preview\""
 sleep 1
-[ -z "$shots" ] || screenshot "$shots/preview-screen.png"
+shoot "$preview" preview
 key_in "$preview" ctrl+c
 sleep 0.5
 clipboard | tr -d '\r' >"$scratch/preview.txt"
@@ -139,7 +145,7 @@ key ctrl+h
 wait_window "$history" >/dev/null
 echo "ok: Ctrl+H opens \"$history\""
 sleep 1
-[ -z "$shots" ] || screenshot "$shots/history-screen.png"
+shoot "$history" history
 key_in "$history" ctrl+c
 sleep 0.5
 # The copied changes in the preview's own shape, "file key before after".
