@@ -8,6 +8,7 @@
 #include "components/safewrite/FolderEntry.h"
 #include "components/safewrite/WinFile.h"
 #include "components/safewrite/WritingMarker.h"
+#include "framework/FilePath.h"
 #include "framework/Text.h"
 
 namespace {
@@ -45,7 +46,7 @@ TBackupStore::TScan TBackupStore::Scan() const {
   TScan scan;
   if (FFolder.empty()) return scan;
   WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW(Text::ToWide(FFolder + "\\*").c_str(), &entry);
+  HANDLE search = FindFirstFileW(FilePathW(FFolder + "\\*").c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return scan;
   do {
     const std::string name = Text::FromWide(entry.cFileName), folder = FFolder + "\\" + name;

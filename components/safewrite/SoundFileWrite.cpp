@@ -6,7 +6,6 @@
 #include "components/config/Profil.h"
 #include "components/safewrite/BackupSet.h"
 #include "components/safewrite/WinFile.h"
-#include "framework/Text.h"
 
 namespace {
 
@@ -32,14 +31,17 @@ bool TSoundFileWrite::Fail(TWriteFailure failure, DWORD error) {
 
 bool TSoundFileWrite::Run() {
   if (FValues.empty()) return true;
-  // The profile would cut a longer path and write into another file.
-  if (Text::Length(FPath) > str128::Capacity) return Fail(wfPathTooLong);
   const DWORD attributes = WinFile::Attributes(FPath);
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
     return Fail(FailureFromError(error), error);
   }
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Fail(wfMissing);
+  // The file functions take the path at any length, the profile functions
+  // only up to their limit: beyond it they would fail half-way through.
+  const std::optional<std::string> profileName = TProfile::ReachableName(FPath);
+  if (!profileName) return Fail(wfPathTooLong);
+  FProfileName = *profileName;
   std::string original;
   if (const DWORD error = WinFile::ReadForRewrite(FPath, original)) return Fail(FailureFromError(error), error);
   if (!IsProfileText(original)) return Fail(wfNotText);
@@ -66,7 +68,7 @@ bool TSoundFileWrite::WriteAndCheck(const std::string& original, std::string& no
 }
 
 DWORD TSoundFileWrite::WriteValues() {
-  FProfile.SetIniFileName(FPath);
+  FProfile.SetIniFileName(FProfileName);
   for (const TIniValue& value : FValues) {
     FProfile.SetCategory(value.Section);
     FProfile.SetKeyName(value.Key);
