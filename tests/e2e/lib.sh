@@ -151,6 +151,22 @@ key() {
     xdotool key "$@"
 }
 
+# await_line FOLDER LINE NAME...: waits (up to 20 s) until each named file of
+# the folder holds the line (CR aside); fails naming the first that does not.
+await_line() {
+    local folder=$1 line=$2 name pending
+    shift 2
+    for _ in $(seq 100); do
+        pending=
+        for name in "$@"; do
+            tr -d '\r' <"$folder/$name" | grep -qxF "$line" || { pending=$name; break; }
+        done
+        [ -z "$pending" ] && return 0
+        sleep 0.2
+    done
+    fail "$pending does not hold $line"
+}
+
 # menu_window: "ID +X+Y" of the open window menu (an unnamed window of the
 # program's, larger than a pixel), or nothing while none is open.
 menu_window() {

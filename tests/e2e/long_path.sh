@@ -36,16 +36,7 @@ click_inside "$(control_rect Edit 110)"
 type_text "0,8"
 key ctrl+s
 
-written() {
-    tr -d '\r' <"$audio/$1" | grep -qx 'Engine=0.8'
-}
-for _ in $(seq 100); do
-    pending=0
-    for name in "${names[@]}"; do written "$name" || pending=1; done
-    [ "$pending" -eq 0 ] && break
-    sleep 0.2
-done
-for name in "${names[@]}"; do written "$name" || fail "$name was not written"; done
+await_line "$audio" Engine=0.8 "${names[@]}"
 echo "ok: all ${#names[@]} banks hold Engine=0.8"
 expect_eq "the folder holds the same files, no stray one" "$before" "$(listing)"
 expect_eq "no box beside the window" 1 "$(xdotool search --onlyvisible --name '^Klangor$' 2>/dev/null | wc -l)"
