@@ -6,6 +6,7 @@
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "framework/Dialogs.h"
+#include "framework/FilePath.h"
 #include "framework/StdCtrls.h"
 #include "framework/SysUtils.h"
 
@@ -86,7 +87,7 @@ bool TGameFolder::TakeRootForWrite() {
 
 std::optional<std::string> TGameFolder::RootForWrite() {
   const std::string root = TypedRoot();
-  if (!root.empty() && FitsMaxPath(SoundFolderOf(root))) return root;
+  if (!root.empty() && FitsFilePath(SoundFolderOf(root))) return root;
   ShowMessageBox(NoWriteRootMessage);
   return std::nullopt;
 }

@@ -6,7 +6,7 @@
 #include "components/safewrite/SoundFolderPath.h"
 #include "components/safewrite/WinFile.h"
 #include "components/safewrite/WritingMarker.h"
-#include "framework/Text.h"
+#include "framework/FilePath.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ bool IsOwnFileName(const std::string& name) {
 
 uint64_t FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(Text::ToWide(path).c_str(), GetFileExInfoStandard, &data)) return 0;
+  if (!GetFileAttributesExW(FilePathW(path).c_str(), GetFileExInfoStandard, &data)) return 0;
   return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
@@ -93,7 +93,7 @@ DWORD TBackupSet::MakeFolder() {
   const std::string base = FStoreFolder + "\\" + SetName(FStarted);
   for (int number = 1;; ++number) {
     const std::string folder = number == 1 ? base : base + " (" + std::to_string(number) + ")";
-    if (CreateDirectoryW(Text::ToWide(folder).c_str(), nullptr)) {
+    if (CreateDirectoryW(FilePathW(folder).c_str(), nullptr)) {
       FFolder = folder;
       return 0;
     }

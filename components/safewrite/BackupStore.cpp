@@ -8,6 +8,7 @@
 #include "components/safewrite/FolderEntry.h"
 #include "components/safewrite/WinFile.h"
 #include "components/safewrite/WritingMarker.h"
+#include "framework/FilePath.h"
 #include "framework/Text.h"
 
 namespace {
@@ -41,11 +42,11 @@ TBackupSet TBackupStore::StartSet(const std::string& root, TSetKind kind, const 
   return TBackupSet(FFolder, root, kind, highest + 1, moment);
 }
 
-TBackupStore::TScan TBackupStore::Scan() const {
+TBackupStore::TScan TBackupStore::Scan(TScope scope) const {
   TScan scan;
   if (FFolder.empty()) return scan;
   WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW(Text::ToWide(FFolder + "\\*").c_str(), &entry);
+  HANDLE search = FindFirstFileW(FilePathW(FFolder + "\\*").c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return scan;
   do {
     const std::string name = Text::FromWide(entry.cFileName), folder = FFolder + "\\" + name;
@@ -53,6 +54,9 @@ TBackupStore::TScan TBackupStore::Scan() const {
     int number = 0;
     if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !TBackupSet::ParseSetName(name, moment, number))
       continue;
+    // Only a change cut short leaves its marker: the start-up question reads
+    // no other set's record.
+    if (scope == TScope::MarkedWriting && !TWritingMarker::Present(folder)) continue;
     // A set being made right now has its marker held before its record.
     if (TWritingMarker::Held(folder)) continue;
     std::string bytes;
@@ -87,7 +91,9 @@ std::optional<TBackupSet> TBackupStore::Newest() const {
 
 std::vector<std::string> TBackupStore::Unchecked() const { return Scan().Unchecked; }
 
-std::vector<std::string> TBackupStore::UncheckedInterrupted() const { return Scan().UncheckedInterrupted; }
+std::vector<std::string> TBackupStore::UncheckedInterrupted() const {
+  return Scan(TScope::MarkedWriting).UncheckedInterrupted;
+}
 
 std::optional<TBackupSet> TBackupStore::NextToUndo() const {
   const std::vector<TBackupSet> sets = Sets();
@@ -108,7 +114,7 @@ std::optional<TBackupSet> TBackupStore::NextToRedo() const {
 
 std::vector<TBackupSet> TBackupStore::Interrupted() const {
   std::vector<TBackupSet> interrupted;
-  const std::vector<TBackupSet> sets = Sets();
+  const std::vector<TBackupSet> sets = Scan(TScope::MarkedWriting).Sets;
   for (auto set = sets.rbegin(); set != sets.rend(); ++set)
     if (set->Interrupted()) interrupted.push_back(*set);
   return interrupted;

@@ -64,7 +64,8 @@ class TBackupStore {
     std::vector<std::string> Unchecked;
     std::vector<std::string> UncheckedInterrupted;
   };
-  TScan Scan() const;
+  enum class TScope { All, MarkedWriting };
+  TScan Scan(TScope scope = TScope::All) const;
 
   std::string FFolder;
   uint64_t FBytesKept;

@@ -1,16 +1,16 @@
 #include "components/safewrite/FolderEntry.h"
 
 #include "components/safewrite/WinFile.h"
+#include "framework/FilePath.h"
 #include "framework/HandleOwner.h"
-#include "framework/Text.h"
 
 namespace {
 
-std::string FolderFinalPath(const std::string& folder) {
-  const TFileHandle handle(CreateFileW(Text::ToWide(folder).c_str(), FILE_READ_ATTRIBUTES,
+std::string FolderOpenedPath(const std::string& folder) {
+  const TFileHandle handle(CreateFileW(FilePathW(folder).c_str(), FILE_READ_ATTRIBUTES,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  return handle.Valid() ? WinFile::FinalPath(handle.Get()) : "";
+  return handle.Valid() ? WinFile::OpenedPath(handle.Get()) : "";
 }
 
 // One name, not a way into another folder nor a stream of the file.
@@ -26,7 +26,7 @@ TFolderEntry::TFolderEntry(const std::string& folder, const std::string& name, D
     FError = ERROR_INVALID_NAME;
     return;
   }
-  FHandle = CreateFileW(Text::ToWide(folder + "\\" + name).c_str(), access, share, nullptr, creation,
+  FHandle = CreateFileW(FilePathW(folder + "\\" + name).c_str(), access, share, nullptr, creation,
                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (FHandle == INVALID_HANDLE_VALUE) {
     FError = GetLastError();
@@ -44,13 +44,13 @@ void TFolderEntry::Close(DWORD error) {
 }
 
 // Windows opens a link as itself (FILE_FLAG_OPEN_REPARSE_POINT) and tells it
-// by its attribute; Wine opens what it points to, which the final path tells.
+// by its attribute; Wine opens what it points to, which the opened path tells.
 void TFolderEntry::Check(const std::string& folder, const std::string& name, bool linkItself) {
   BY_HANDLE_FILE_INFORMATION information{};
   if (!GetFileInformationByHandle(FHandle, &information)) return Close(GetLastError());
   FFolder = information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
   if ((information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && !linkItself) return Close(LinkError);
-  const std::string folderPath = FolderFinalPath(folder), path = WinFile::FinalPath(FHandle);
+  const std::string folderPath = FolderOpenedPath(folder), path = WinFile::OpenedPath(FHandle);
   if (folderPath.empty() || !WinFile::SameFileName(path, folderPath + "\\" + name)) Close(LinkError);
 }
 

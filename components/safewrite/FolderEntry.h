@@ -1,7 +1,7 @@
 // One entry of a folder, opened so that the handle is surely that entry and
 // not what a link in its place points to. Opening by name follows links
 // (under Wine even a delete follows a link to its target), so after opening
-// the handle's final path must be the folder's own final path plus the name;
+// the path the handle reached must be the folder's own plus the name;
 // otherwise the handle is closed again and the entry counts as a link. The
 // folder itself may be reached through links: only the last step is checked.
 #pragma once

@@ -6,7 +6,6 @@
 #include "components/config/Profil.h"
 #include "components/safewrite/BackupSet.h"
 #include "components/safewrite/WinFile.h"
-#include "framework/Text.h"
 
 namespace {
 
@@ -32,22 +31,28 @@ bool TSoundFileWrite::Fail(TWriteFailure failure, DWORD error) {
 
 TWritableFile ReadWritableFile(const std::string& path) {
   TWritableFile file;
-  // The profile would cut a longer path and write into another file.
-  if (Text::Length(path) > str128::Capacity) {
-    file.Failure = wfPathTooLong;
-    return file;
-  }
   const DWORD attributes = WinFile::Attributes(path);
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     file.Error = GetLastError();
     file.Failure = FailureFromError(file.Error);
-  } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-    file.Failure = wfMissing;
-  } else if ((file.Error = WinFile::ReadForRewrite(path, file.Bytes))) {
-    file.Failure = FailureFromError(file.Error);
-  } else if (!IsProfileText(file.Bytes)) {
-    file.Failure = wfNotText;
+    return file;
   }
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    file.Failure = wfMissing;
+    return file;
+  }
+  // The file functions take the path at any length, the profile functions
+  // only up to their limit: beyond it they would fail half-way through.
+  const std::optional<std::string> profileName = TProfile::ReachableName(path);
+  if (!profileName) {
+    file.Failure = wfPathTooLong;
+    return file;
+  }
+  file.ProfileName = *profileName;
+  if ((file.Error = WinFile::ReadForRewrite(path, file.Bytes)))
+    file.Failure = FailureFromError(file.Error);
+  else if (!IsProfileText(file.Bytes))
+    file.Failure = wfNotText;
   return file;
 }
 
@@ -55,6 +60,7 @@ bool TSoundFileWrite::Run() {
   if (FValues.empty()) return true;
   const TWritableFile file = ReadWritableFile(FPath);
   if (file.Failure != wfNone) return Fail(file.Failure, file.Error);
+  FProfileName = file.ProfileName;
   const std::string& original = file.Bytes;
   if (const DWORD error = FBackup.AddCopy(FPath, original)) return Fail(wfBackupFailed, error);
   std::string left;
@@ -79,7 +85,7 @@ bool TSoundFileWrite::WriteAndCheck(const std::string& original, std::string& no
 }
 
 DWORD TSoundFileWrite::WriteValues() {
-  FProfile.SetIniFileName(FPath);
+  FProfile.SetIniFileName(FProfileName);
   for (const TIniValue& value : FValues) {
     FProfile.SetCategory(value.Section);
     FProfile.SetKeyName(value.Key);

@@ -1,8 +1,9 @@
 // Writes the values into one sound-bank settings file so that the file is
 // never left worse than it was:
 //
-//   1. the file must still exist as a file (it is never created), be open to
-//      writing, and be text the profile functions handle;
+//   1. the file must still exist as a file (it is never created), be named
+//      within the profile functions' reach, be open to writing, and be
+//      text the profile functions handle;
 //   2. a byte-exact copy goes into the press's backup set and is flushed;
 //   3. the values go in through the profile component, one Execute each;
 //   4. the file is read back: every value must read as written and
@@ -30,6 +31,7 @@ struct TWritableFile {
   TWriteFailure Failure = wfNone;
   DWORD Error = 0;
   std::string Bytes;
+  std::string ProfileName;  // the name the profile functions reach the file by
 };
 TWritableFile ReadWritableFile(const std::string& path);
 
@@ -53,6 +55,7 @@ class TSoundFileWrite {
   bool PutBack(const std::string& original, DWORD writeError, std::string& now);
 
   std::string FPath;
+  std::string FProfileName;  // the path, or its short form beyond the profile's limit
   std::vector<TIniValue> FValues;
   TBackupSet& FBackup;
   TProfile& FProfile;

@@ -6,6 +6,7 @@
 #include "components/safewrite/FolderEntry.h"
 #include "components/safewrite/SoundFileWrite.h"
 #include "components/safewrite/WinFile.h"
+#include "framework/FilePath.h"
 #include "framework/Text.h"
 
 namespace {
@@ -33,13 +34,8 @@ bool IsDeviceName(const std::wstring& name) {
 
 // "\\?\" forms without their prefix; empty for the other device forms.
 std::wstring WithoutPrefix(const std::wstring& path) {
-  if (path.rfind(L"\\\\?\\UNC\\", 0) == 0) return L"\\\\" + path.substr(8);
-  if (path.rfind(L"\\\\?\\", 0) == 0) {
-    const std::wstring rest = path.substr(4);
-    return rest.size() >= 3 && iswalpha(rest[0]) && rest[1] == L':' && rest[2] == L'\\' ? rest : L"";
-  }
-  if (path.rfind(L"\\\\.\\", 0) == 0 || path.rfind(L"\\??\\", 0) == 0) return L"";
-  return path;
+  const std::wstring plain = PlainPathW(path);
+  return IsDevicePath(plain) ? L"" : plain;
 }
 
 // A drive path "X:\..." or a share "\\server\share\...", each name in it
@@ -58,21 +54,13 @@ bool IsPlainAbsolutePath(const std::wstring& path) {
   return true;
 }
 
-std::wstring FullPath(const std::wstring& path) {
-  const DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (length == 0) return L"";
-  std::wstring full(length, L'\0');
-  const DWORD written = GetFullPathNameW(path.c_str(), length, full.data(), nullptr);
-  full.resize(written < length ? written : 0);
-  return full;
-}
-
 std::wstring ExistingLongPath(const std::wstring& path) {
-  const DWORD length = GetLongPathNameW(path.c_str(), nullptr, 0);
+  const std::wstring asked = FilePathW(path);
+  const DWORD length = GetLongPathNameW(asked.c_str(), nullptr, 0);
   if (length == 0) return L"";
   std::wstring found(length, L'\0');
-  const DWORD written = GetLongPathNameW(path.c_str(), found.data(), length);
-  return written > 0 && written < length ? found.substr(0, written) : L"";
+  const DWORD written = GetLongPathNameW(asked.c_str(), found.data(), length);
+  return written > 0 && written < length ? PlainPathW(found.substr(0, written)) : L"";
 }
 
 // Only an existing path has a long form: a missing file keeps its own name
@@ -100,7 +88,7 @@ bool IsPlainIniName(const std::string& name) {
 std::optional<std::string> NormalPath(const std::string& path) {
   const std::wstring plain = WithoutPrefix(Text::ToWide(path));
   if (!IsPlainAbsolutePath(plain)) return std::nullopt;
-  std::wstring normal = LongPath(FullPath(plain));
+  std::wstring normal = LongPath(FullPathW(plain));
   if (normal.empty()) return std::nullopt;
   if (normal.size() > 3 && normal.back() == L'\\') normal.pop_back();
   return Text::FromWide(normal);

@@ -1,7 +1,7 @@
 #include "components/safewrite/StoreFault.h"
 
 #include "components/safewrite/WinFile.h"
-#include "framework/Text.h"
+#include "framework/FilePath.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ TStoreFault MakeFolder(const std::string& path) {
   const DWORD attributes = WinFile::Attributes(path);
   if (attributes != INVALID_FILE_ATTRIBUTES)
     return attributes & FILE_ATTRIBUTE_DIRECTORY ? TStoreFault{} : TStoreFault{sfNotAFolder, path, 0};
-  if (CreateDirectoryW(Text::ToWide(path).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) return {};
+  if (CreateDirectoryW(FilePathW(path).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) return {};
   return TStoreFault::FromError(GetLastError(), path);
 }
 

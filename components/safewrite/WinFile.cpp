@@ -1,5 +1,8 @@
 #include "components/safewrite/WinFile.h"
 
+#include <vector>
+
+#include "framework/FilePath.h"
 #include "framework/HandleOwner.h"
 #include "framework/Text.h"
 
@@ -8,15 +11,15 @@ namespace WinFile {
 namespace {
 
 DWORD ReadAll(const std::string& path, DWORD access, std::string& bytes) {
-  const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const TFileHandle file(CreateFileW(FilePathW(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
   return ReadFrom(file.Get(), bytes);
 }
 
 HANDLE OpenForWriting(const std::string& path, DWORD creation) {
-  return CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(FilePathW(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
 }
 
 // Writes all the bytes at the file pointer; a short write means a full volume.
@@ -55,16 +58,16 @@ DWORD WriteOver(HANDLE file, const std::string& bytes) {
   return 0;
 }
 
-std::string FinalPath(HANDLE file) {
-  wchar_t path[MAX_PATH * 4];
-  const DWORD length = GetFinalPathNameByHandleW(file, path, static_cast<DWORD>(std::size(path)), FILE_NAME_NORMALIZED);
-  if (length == 0 || length >= std::size(path)) return "";
-  std::wstring text(path, length);
-  if (text.rfind(L"\\\\?\\UNC\\", 0) == 0)
-    text = L"\\\\" + text.substr(8);
-  else if (text.rfind(L"\\\\?\\", 0) == 0)
-    text = text.substr(4);
-  return Text::FromWide(text);
+std::string OpenedPath(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!GetFileInformationByHandle(file, &information)) return "";
+  // The platform's final-path query stops at 260 characters under Wine; the
+  // file's name on its volume has no such limit.
+  std::vector<char> buffer(sizeof(FILE_NAME_INFO) + LongestFilePath * sizeof(wchar_t));
+  auto* name = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+  if (!GetFileInformationByHandleEx(file, FileNameInfo, name, static_cast<DWORD>(buffer.size()))) return "";
+  return std::to_string(information.dwVolumeSerialNumber) + ":" +
+         Text::FromWide(std::wstring(name->FileName, name->FileNameLength / sizeof(wchar_t)));
 }
 
 DWORD Read(const std::string& path, std::string& bytes) { return ReadAll(path, GENERIC_READ, bytes); }
@@ -90,12 +93,12 @@ DWORD Append(const std::string& path, const std::string& bytes) {
   return error;
 }
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesW(Text::ToWide(path).c_str()); }
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(FilePathW(path).c_str()); }
 
 bool Exists(const std::string& path) { return Attributes(path) != INVALID_FILE_ATTRIBUTES; }
 
 void Delete(const std::string& path) {
-  const std::wstring wide = Text::ToWide(path);
+  const std::wstring wide = FilePathW(path);
   SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(wide.c_str());
 }

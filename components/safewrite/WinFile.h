@@ -16,9 +16,10 @@ DWORD ReadFrom(HANDLE file, std::string& bytes, uint64_t most = UINT64_MAX);
 // Replaces the content of a file open for writing with exactly these bytes
 // and flushes it.
 DWORD WriteOver(HANDLE file, const std::string& bytes);
-// The path the platform reached through the handle, links followed, without
-// the "\\?\" prefix; empty when it cannot tell.
-std::string FinalPath(HANDLE file);
+// Where the platform reached the file through the handle, links followed:
+// its volume and its path on that volume, one text to compare letter case
+// aside; empty when it cannot tell.
+std::string OpenedPath(HANDLE file);
 
 DWORD Read(const std::string& path, std::string& bytes);
 // Reads through a handle that may also write, sharing both: a file that

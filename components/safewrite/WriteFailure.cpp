@@ -24,7 +24,8 @@ std::string FailureText(const TFileResult& result) {
     case wfAccessDenied:
       return "accès refusé (lecture seule ou dossier protégé) / access denied (read-only or protected "
              "folder)";
-    case wfPathTooLong: return "chemin de plus de 128 caractères / path longer than 128 characters";
+    case wfPathTooLong:
+      return "chemin trop long pour Windows (plus de 259 caractères) / path too long for Windows (over 259 characters)";
     case wfMissing: return "n'existe plus / no longer exists";
     case wfNotText: return "pas un fichier de réglages texte / not a text settings file";
     case wfBackupFailed:

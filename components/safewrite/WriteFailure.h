@@ -10,7 +10,7 @@ enum TWriteFailure {
   wfNone,
   wfInUse,         // another program holds it without write sharing
   wfAccessDenied,  // read-only file or protected folder
-  wfPathTooLong,   // the profile functions are handed at most 128 characters
+  wfPathTooLong,   // neither the path nor its short form fits the profile functions' 259 characters
   wfMissing,       // no longer exists as a file
   wfNotText,       // not text the profile functions handle
   wfBackupFailed,  // the copy into the backup set could not be made

@@ -2,11 +2,11 @@
 
 #include "components/safewrite/FolderEntry.h"
 #include "components/safewrite/WinFile.h"
-#include "framework/Text.h"
+#include "framework/FilePath.h"
 
 DWORD TWritingMarker::Hold(const std::string& folder) {
   Close();
-  FHandle = CreateFileW(Text::ToWide(folder + "\\" + FileName).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+  FHandle = CreateFileW(FilePathW(folder + "\\" + FileName).c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
   return FHandle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
 }

@@ -77,19 +77,7 @@ cp "$audio/$hand" "$scratch/by-hand.ini"
 # choose UPS: opens the window menu with Alt+Space and chooses the item that
 # many places up from its end (3 Undo, 4 Redo).
 choose() {
-    local menu_open=
-    for _ in 1 2 3; do
-        xdotool windowfocus --sync "$main_window" 2>/dev/null || true
-        key alt+space
-        for _ in $(seq 20); do
-            if xwininfo -root -children | grep '"klangor.exe"' | grep 'has no name' | grep -qv ' 1x1+'; then
-                menu_open=yes
-                break 2
-            fi
-            sleep 0.1
-        done
-    done
-    [ -n "$menu_open" ] || fail "the window menu did not open"
+    open_window_menu "$main_window" >/dev/null
     for _ in $(seq "$1"); do key Up; done
     key Return
 }
@@ -98,7 +86,7 @@ choose() {
 # picture of the box goes to $KLANGOR_SHOTS/SHOT.png.
 answer() {
     local text=
-    for _ in $(seq 50); do
+    for _ in $(seq 150); do
         text=$(inspect | awk -F'\t' '$1 == "control" && $2 == "Static" && $6 != "" { print $6 }')
         [[ "$text" == *"$1"* ]] && break
         sleep 0.2

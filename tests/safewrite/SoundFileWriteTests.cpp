@@ -165,11 +165,35 @@ TEST(SoundFileWrite, NoBackupCopyMeansNoWrite) {
   EXPECT_EQ(f.folder.readFile(f.Bank("a.ini")), Bank);
 }
 
-TEST(SoundFileWrite, PathsLongerThanTheProfileHoldsAreRefused) {
+TEST(SoundFileWrite, BanksAtAnyPathLengthAreWrittenUnlessNoFormFitsTheProfile) {
+  struct Case {
+    size_t length;  // of the bank's full path
+    size_t part;    // the longest folder name of the root
+    TWriteFailure failure;
+  };
+  const Case cases[] = {
+      {140, 200, wfNone}, {259, 200, wfNone}, {261, 200, wfNone}, {400, 200, wfNone}, {400, 3, wfPathTooLong}};
   GameFolder f;
-  const std::string fits(128 - SoundFolderOf(f.Root()).size() - 1, 'x');
-  for (const std::string& name : {fits, fits + "y"}) f.folder.writeFile(f.Bank(name), Bank);
-  EXPECT_EQ(f.Write(fits, EngineAndChannels).Failure, wfNone);
-  EXPECT_EQ(f.Write(fits + "y", EngineAndChannels).Failure, wfPathTooLong);
-  EXPECT_EQ(f.folder.readFile(f.Bank(fits + "y")), Bank);
+  for (const Case& c : cases) {
+    const std::string tail = "\\KOVEN\\Sounds\\Audio\\a.ini";
+    const std::string rootName = std::string(c.part > 8 ? "RL" : "RS") + "\\" +
+                                 klangor::test::deepName(c.length - f.folder.path().size() - tail.size() - 4, c.part);
+    const std::string bank = rootName + tail;
+    f.folder.makeFolder(rootName + "\\KOVEN\\Sounds\\Audio");
+    f.folder.writeFile(bank, Bank);
+    ASSERT_EQ(f.folder.pathOf(bank).size(), c.length);
+    // A set of its own for each root: a set copies a file name once.
+    TBackupSet backup = f.store.StartSet(f.folder.pathOf(rootName));
+    ASSERT_FALSE(backup.Create());
+    TSoundFileWrite job(f.folder.pathOf(rootName), "a.ini", EngineAndChannels, backup, f.profile);
+    job.Run();
+    EXPECT_EQ(job.Result().Failure, c.failure) << c.length << " in parts of " << c.part;
+    const std::string now = f.folder.readFile(bank);
+    EXPECT_EQ(now.find("Engine=0.8") != std::string::npos, c.failure == wfNone) << c.length;
+    if (c.failure != wfNone) {
+      EXPECT_EQ(now, Bank) << c.length;
+    }
+  }
+  EXPECT_EQ(FailureText({"a.ini", wfPathTooLong}),
+            "chemin trop long pour Windows (plus de 259 caractères) / path too long for Windows (over 259 characters)");
 }
