@@ -8,8 +8,11 @@
 #include "app/Registration.h"
 #include "app/Unit1.h"
 #include "components/version/VersionChecker.h"
+#include "framework/Forms.h"
 #include "framework/Layout.h"
 #include "framework/SysUtils.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/Utf8.h"
 
 namespace klangor::bench {
 
@@ -47,6 +50,17 @@ void PrintSpread(const std::string& name, std::vector<double> values) {
 void RegisterBenchLayoutClasses() {
   RegisterLayoutClasses();
   ClassRegistry::Register<TSilentVersionChecker>("TVersionChecker");
+}
+
+const char* const BenchSoundFolder = "RBR\\KOVEN\\Sounds\\Audio";
+
+TForm1& CreateBenchWindow(const klangor::test::TempFolder& folder) {
+  Application.Initialize();
+  RegisterBenchLayoutClasses();
+  SetEnvironmentVariableW(L"LOCALAPPDATA", klangor::test::widen(folder.path()).c_str());
+  folder.makeFolder(BenchSoundFolder);
+  Application.CreateForm(Form1);
+  return *Form1;
 }
 
 std::vector<TIniValue> FillAllFields(TForm1& form) {

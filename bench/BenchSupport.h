@@ -10,6 +10,10 @@
 
 class TForm1;
 
+namespace klangor::test {
+class TempFolder;
+}
+
 namespace klangor::bench {
 
 // Seconds on the performance counter.
@@ -22,6 +26,14 @@ void PrintSpread(const std::string& name, std::vector<double> values);
 // loopback port and reports nothing: its failure box must not land inside
 // a measurement, and no test hook may sit in the message path to catch it.
 void RegisterBenchLayoutClasses();
+
+// The sound folder of the game root RBR inside a bench's folder.
+extern const char* const BenchSoundFolder;
+
+// Starts the application and creates the real window as the program entry
+// does, on the bench's folder: its sound folder is made and the window's
+// backup sets go into the folder too.
+TForm1& CreateBenchWindow(const klangor::test::TempFolder& folder);
 
 // Fills Edit1, CheckBox1 and all 28 gain fields and returns the writes the
 // command will make into each file, in its order.

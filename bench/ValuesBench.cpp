@@ -20,7 +20,6 @@
 #include "components/widgets/LMDCheckListBox.h"
 #include "framework/Forms.h"
 #include "tests/support/TempFolder.h"
-#include "tests/support/Utf8.h"
 
 namespace {
 
@@ -42,15 +41,9 @@ int main(int argc, char** argv) {
   }
   const std::string name = argv[1];
   const int files = std::atoi(argv[2]), rounds = std::atoi(argv[3]);
-  Application.Initialize();
-  RegisterBenchLayoutClasses();
   klangor::test::TempFolder folder;
-  SetEnvironmentVariableW(L"LOCALAPPDATA", klangor::test::widen(folder.path()).c_str());
-  const std::string audio = "RBR\\KOVEN\\Sounds\\Audio";
-  folder.makeFolder(audio);
-  Application.CreateForm(Form1);
-  TForm1& form = *Form1;
-  WriteSoundBanks(folder.pathOf(audio), files, SoundBank(FillAllFields(form)));
+  TForm1& form = CreateBenchWindow(folder);
+  WriteSoundBanks(folder.pathOf(BenchSoundFolder), files, SoundBank(FillAllFields(form)));
   form.Show();
   form.Edit2->SetText(folder.pathOf("RBR"));
 

@@ -27,7 +27,6 @@
 #include "components/widgets/bButton.h"
 #include "framework/Forms.h"
 #include "tests/support/TempFolder.h"
-#include "tests/support/Utf8.h"
 
 // The command's own file calls, which make each write safe: the backup
 // copy, the read-back check, the backup set's files.
@@ -105,15 +104,9 @@ int main(int argc, char** argv) {
   }
   const std::string name = argv[1];
   const int files = std::atoi(argv[2]), presses = std::atoi(argv[3]);
-  Application.Initialize();
-  RegisterBenchLayoutClasses();
   klangor::test::TempFolder folder;
-  // The backup sets of the presses go into the bench's own folder.
-  SetEnvironmentVariableW(L"LOCALAPPDATA", klangor::test::widen(folder.path()).c_str());
-  const std::string audio = "RBR\\KOVEN\\Sounds\\Audio";
-  folder.makeFolder(audio);
-  Application.CreateForm(Form1);
-  TForm1& form = *Form1;
+  TForm1& form = CreateBenchWindow(folder);
+  const std::string audio = BenchSoundFolder;
   const std::vector<TIniValue> values = FillAllFields(form);
   const std::string text = SoundBank(values);
   WriteSoundBanks(folder.pathOf(audio), files, text);
