@@ -13,8 +13,9 @@ const char* const HistoryCaption = "Historique / History";
 
 namespace {
 
-const char* const Headings[] = {"Date", "Dossier du jeu / Game folder", "Fichiers / Files", "Action",
-                                "Annulé / Undone"};
+// The game folder last: its paths may be long.
+const char* const Headings[] = {"Date", "Fichiers / Files", "Action", "Annulé / Undone",
+                                "Dossier du jeu / Game folder"};
 const char* const KindNames[] = {"Modification / Change", "Annulation / Undo", "Rétablissement / Redo"};
 const char* const Yes = "oui / yes";
 const char* const NoChange = "(aucune valeur changée / no value changed)";
@@ -79,10 +80,10 @@ std::string THistoryWindow::Cell(int row, int column) const {
   const TBackupSet& set = FSets[static_cast<size_t>(row)];
   switch (column) {
     case 0: return set.Date();
-    case 1: return set.Record().Root;
-    case 2: return IntToStr(static_cast<long long>(set.Record().Entries.size()));
-    case 3: return KindNames[set.Record().Kind];
-    default: return set.Undone() ? Yes : "";
+    case 1: return IntToStr(static_cast<long long>(set.Record().Entries.size()));
+    case 2: return KindNames[set.Record().Kind];
+    case 3: return set.Undone() ? Yes : "";
+    default: return set.Record().Root;
   }
 }
 

@@ -1,6 +1,6 @@
 // The window "Historique / History": the backup sets, newest first, with
-// their date, game folder, number of files, what made them and whether they
-// were undone, and below them the changes of the selected set as its
+// their date, number of files, what made them, whether they were undone and
+// their game folder, and below them the changes of the selected set as its
 // record keeps them: per file, each key with its value before and after.
 // Ctrl+C copies the selected set's changes. It is read again whenever the
 // files may have changed, since every write, undo and redo adds a set.

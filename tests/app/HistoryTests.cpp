@@ -43,14 +43,14 @@ TEST(History, TwoPressesAndAnUndo) {
   EXPECT_EQ(GetWindow(window, GW_OWNER), form.Handle());
   const auto cells = ListCells(ChildOf(window, WC_LISTVIEWW));
   ASSERT_EQ(cells.size(), 4u);
-  EXPECT_EQ(cells[0], (std::vector<std::string>{"Date", "Dossier du jeu / Game folder", "Fichiers / Files", "Action",
-                                                "Annulé / Undone"}));
+  EXPECT_EQ(cells[0], (std::vector<std::string>{"Date", "Fichiers / Files", "Action", "Annulé / Undone",
+                                                "Dossier du jeu / Game folder"}));
   const std::vector<TBackupSet> sets = TBackupStore(fixture.BackupsPath()).Sets();
   ASSERT_EQ(sets.size(), 3u);
   const std::string root = fixture.GameRootPath();
-  EXPECT_EQ(cells[1], (std::vector<std::string>{sets[2].Date(), root, "1", "Annulation / Undo", ""}));
-  EXPECT_EQ(cells[2], (std::vector<std::string>{sets[1].Date(), root, "1", "Modification / Change", "oui / yes"}));
-  EXPECT_EQ(cells[3], (std::vector<std::string>{sets[0].Date(), root, "2", "Modification / Change", ""}));
+  EXPECT_EQ(cells[1], (std::vector<std::string>{sets[2].Date(), "1", "Annulation / Undo", "", root}));
+  EXPECT_EQ(cells[2], (std::vector<std::string>{sets[1].Date(), "1", "Modification / Change", "oui / yes", root}));
+  EXPECT_EQ(cells[3], (std::vector<std::string>{sets[0].Date(), "2", "Modification / Change", "", root}));
 
   // The newest set is selected: the undo's own changes.
   HWND changes = ChildOf(window, L"EDIT");
