@@ -83,15 +83,21 @@ LRESULT CALLBACK TFieldTips::FieldProc(HWND window, UINT msg, WPARAM wParam, LPA
                                        DWORD_PTR tips) {
   auto& self = *reinterpret_cast<TFieldTips*>(tips);
   if (IsMouseMessage(msg)) self.Hovered(field, MSG{window, msg, wParam, lParam, 0, {}});
+  if (msg == WM_MOUSELEAVE && self.FQuiet == field) self.FQuiet = None;
   if (msg == WM_SETFOCUS) self.Focused(field);
-  // Typing into the field: the tip would only hide the field below.
+  // Typing into the field: the tips would only hide the fields around it.
+  if (msg == WM_CHAR) self.Quieten(field, window);
   if (msg == WM_KILLFOCUS || msg == WM_CHAR) self.Unfocused();
   if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, FieldProc, field);
   return DefSubclassProc(window, msg, wParam, lParam);
 }
 
-// The hovering tip's text is made again when the mouse comes to another field.
+// The hovering tip's text is made again when the mouse comes to another
+// field. A field clicked or typed into shows it no more until the mouse has
+// left it.
 void TFieldTips::Hovered(size_t setting, const MSG& message) {
+  if (message.message == WM_LBUTTONDOWN || message.message == WM_RBUTTONDOWN) Quieten(setting, message.hwnd);
+  if (FQuiet == setting) return;
   if (message.message == WM_MOUSEMOVE && FHovered != setting) {
     FHovered = setting;
     std::wstring text = Text::ToWide(Text(setting));
@@ -100,6 +106,14 @@ void TFieldTips::Hovered(size_t setting, const MSG& message) {
     SendMessageW(HoverTip(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   }
   SendMessageW(HoverTip(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+}
+
+void TFieldTips::Quieten(size_t setting, HWND field) {
+  if (FHoverTip) SendMessageW(FHoverTip, TTM_POP, 0, 0);
+  if (FQuiet == setting) return;
+  FQuiet = setting;
+  TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE, field, 0};
+  TrackMouseEvent(&leave);
 }
 
 // A field clicked into has its hovering tip; the focus tip is for a field

@@ -43,6 +43,8 @@ class TFieldTips {
                                     DWORD_PTR tips);
   // Fields are known by their row of the settings table.
   void Hovered(size_t setting, const MSG& message);
+  // No hovering tip over the field until the mouse leaves it.
+  void Quieten(size_t setting, HWND field);
   void Focused(size_t setting);
   void Unfocused();
   void ShowFocusTip();
@@ -54,5 +56,5 @@ class TFieldTips {
   TParts FParts;
   std::vector<TWinControl*> FFields;
   HWND FHoverTip = nullptr, FFocusTip = nullptr;
-  size_t FHovered = None, FFocused = None;
+  size_t FHovered = None, FFocused = None, FQuiet = None;
 };
