@@ -1,6 +1,7 @@
 #include "components/widgets/CheckGlyphs.h"
 
 #include "components/widgets/LMDApplication.h"
+#include "framework/GdiHandles.h"
 
 namespace {
 
@@ -18,22 +19,15 @@ RECT CentredGlyph(const RECT& cell, SIZE glyph) {
 // two-pixel ring is clipped away and a thin shadow-coloured square drawn
 // instead.
 void DrawFlatCheckBox(TCanvas& canvas, RECT glyph, UINT flags) {
-  const HDC dc = canvas.Handle();
-  HRGN saved = CreateRectRgn(0, 0, 0, 0);
-  const bool hadClip = GetClipRgn(dc, saved) == 1;
-  IntersectClipRect(dc, glyph.left + 2, glyph.top + 2, glyph.right - 2, glyph.bottom - 2);
-  DrawFrameControl(dc, &glyph, DFC_BUTTON, flags);
-  SelectClipRgn(dc, hadClip ? saved : nullptr);
-  DeleteObject(saved);
-
-  const TBrushStyle brushStyle = canvas.Brush().Style;
-  const TColor brushColor = canvas.Brush().Color, penColor = canvas.Pen().Color;
+  {
+    const TSavedDC clip(canvas.Handle());
+    IntersectClipRect(canvas.Handle(), glyph.left + 2, glyph.top + 2, glyph.right - 2, glyph.bottom - 2);
+    DrawFrameControl(canvas.Handle(), &glyph, DFC_BUTTON, flags);
+  }
+  const TSavedCanvasTools tools(canvas);
   canvas.Brush().Style = bsClear;
   canvas.Pen().Color = clBtnShadow;
   canvas.Rectangle({glyph.left + 1, glyph.top + 1, glyph.right - 1, glyph.bottom - 1});
-  canvas.Brush().Style = brushStyle;
-  canvas.Brush().Color = brushColor;
-  canvas.Pen().Color = penColor;
 }
 
 }  // namespace

@@ -135,10 +135,15 @@ class TProgressCyl : public TGraphicControl {
   // A colour or caption effect changed: the ProEffect rule, then a repaint.
   void LookChanged();
   void SetPartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style);
+  // The stores change the state a paint reads and paint nothing.
+  void StorePartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style);
+  void StoreBevelColor(TColor color);
   void RecalcColors();
   void AssignBevelColors();
   bool CheckGeometry();
-  void UpdateGeometry();
+  // True when the position's painted extent or percentage moved.
+  bool UpdateGeometry();
+  bool MovePosition(int32_t position);
   void StoreRectangles();
   void ComputeExtent(int64_t relative);
   void UpdateTextEffect(bool wasShowing, bool hadMask);

@@ -262,14 +262,14 @@ void TbButton::PaintOn(TCanvas& canvas) {
 // as an underline prefix.
 void TbButton::DrawCaption(TCanvas& canvas, POINT origin) {
   const HDC dc = canvas.Handle();
+  const TSavedDC saved(dc);
   const TSelectObject font(dc, canvas.Font().Handle());
   SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  SetBkMode(dc, TRANSPARENT);
   RECT box{origin.x, origin.y, Width(), Height()};
   const std::wstring caption = Text::ToWide(Caption());
   const UINT format = DT_VCENTER | (UseRightToLeftReading(FBiDiMode) ? DT_RTLREADING : 0);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box, format);
-  SetBkMode(dc, oldMode);
 }
 
 void TbButton::DrawHoverFrame() {
