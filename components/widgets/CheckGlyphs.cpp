@@ -33,9 +33,13 @@ void DrawFlatCheckBox(TCanvas& canvas, RECT glyph, UINT flags) {
 }  // namespace
 
 // Without the standard glyph the list would take a custom bitmap's cells,
-// and this program has none.
-SIZE CheckGlyphSize(bool btnDefault) {
-  return btnDefault ? TLMDApplication::Instance().StandardGlyphSize() : SIZE{0, 0};
+// and this program has none. The system's check-box bitmap keeps its 96-DPI
+// cells at any DPI (under Wine it is 14 x 13 whatever LogPixels says), so
+// the cell is scaled here; the frame control and the theme draw to the size.
+SIZE CheckGlyphSize(bool btnDefault, TDpi dpi) {
+  if (!btnDefault) return {0, 0};
+  const SIZE standard = TLMDApplication::Instance().StandardGlyphSize();
+  return {dpi.Scale(standard.cx), dpi.Scale(standard.cy)};
 }
 
 UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
@@ -48,10 +52,10 @@ UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
 
 void DrawCheckGlyph(TCanvas& canvas, TWindowTheme& buttonTheme, HWND window, const RECT& cell,
                     const TCheckGlyphLook& look) {
-  RECT glyph = CentredGlyph(cell, CheckGlyphSize(look.BtnDefault));
+  RECT glyph = CentredGlyph(cell, CheckGlyphSize(look.BtnDefault, look.Dpi));
   if (look.CtlXP && TLMDApplication::Instance().ThemesAvailable()) {
     const int part = look.Mode == blRadioButton ? RadioButtonPart : CheckBoxPart;
-    buttonTheme.DrawPart(window, canvas.Handle(), part, ThemeStates[look.State], glyph);
+    buttonTheme.DrawPart(window, look.Dpi, canvas.Handle(), part, ThemeStates[look.State], glyph);
     return;
   }
   UINT flags = ClassicGlyphFlags(look.Mode, look.State, look.Enabled);

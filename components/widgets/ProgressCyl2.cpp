@@ -391,6 +391,11 @@ void TProgressCyl::Resize() {
   Repaint();
 }
 
+void TProgressCyl::ScaleChanged(TDpi from) {
+  ChangeFrame(FBorderWidth, Dpi().Rescale(FBorderWidth, from));
+  ChangeFrame(FBevelWidth, Dpi().Rescale(FBevelWidth, from));
+}
+
 // ---- published properties
 
 const PropertyTable& TProgressCyl::PublishedTable() {

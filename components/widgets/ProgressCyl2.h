@@ -120,6 +120,8 @@ class TProgressCyl : public TGraphicControl {
  protected:
   void Paint() override;
   void Resize() override;
+  // The border and the bevels keep their share of the bar.
+  void ScaleChanged(TDpi from) override;
   void WndProc(TMessage& message) override;
   void MouseEnter() override;
   void MouseLeave() override;
