@@ -35,9 +35,9 @@ own_display() {
     rm -f "$scratch/display"
 }
 
-# own_prefix DPI: a fresh Wine prefix whose user text size is DPI. Wine reads
-# LogPixels when its server starts (HKCU\Control Panel\Desktop is taken
-# before the HKLM font setting), so the server is started again.
+# own_prefix DPI: a fresh Wine prefix whose user text size is DPI. Each Wine
+# process reads LogPixels when it starts (HKCU\Control Panel\Desktop is
+# taken before the HKLM font setting).
 own_prefix() {
     [ -z "$own_prefix_used" ] || wineserver -k >/dev/null 2>&1 || true
     own_prefix_used=yes
@@ -47,8 +47,6 @@ own_prefix() {
     WINEDLLOVERRIDES="mscoree,mshtml=" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
         </dev/null >/dev/null 2>&1
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -p </dev/null >/dev/null 2>&1
 }
 
 # The designed client area, at 96 DPI, on the test run's own display.
