@@ -31,6 +31,13 @@ RECT PrimaryWorkArea() {
   return workArea;
 }
 
+// Where a window of this size placed at `origin` stands inside the work area;
+// a window larger than it keeps the work area's top left corner.
+POINT InWorkArea(POINT origin, SIZE size, const RECT& workArea) {
+  return {std::max(std::min(origin.x, workArea.right - size.cx), workArea.left),
+          std::max(std::min(origin.y, workArea.bottom - size.cy), workArea.top)};
+}
+
 }  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
@@ -69,15 +76,12 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
   params.Parent = nullptr;
   if (FPosition == poScreenCenter) {
-    params.X = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
-    params.Y = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
-    // A scaled window that fits the work area only just stays clear of the taskbar.
-    const RECT workArea = PrimaryWorkArea();
-    params.Y = std::min(params.Y, static_cast<int>(workArea.bottom) - Height());
-    params.X = std::max(params.X, static_cast<int>(workArea.left));
-    params.Y = std::max(params.Y, static_cast<int>(workArea.top));
-    if (params.X < 0) params.X = 0;
-    if (params.Y < 0) params.Y = 0;
+    // Centred on the screen, then kept clear of the taskbar: a scaled window
+    // may fit the work area only just.
+    const POINT centred{(GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2};
+    const POINT origin = InWorkArea(centred, {Width(), Height()}, PrimaryWorkArea());
+    params.X = std::max(origin.x, 0L);
+    params.Y = std::max(origin.y, 0L);
   }
 }
 
@@ -107,16 +111,8 @@ void TCustomForm::ScaleForDpi(TDpi monitor, const RECT& workArea) {
 void TCustomForm::DpiChanged(TDpi monitor, const RECT& suggested) {
   const RECT workArea = WorkAreaOfMonitor(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
   ScaleForDpi(monitor, workArea);
-  SetBounds(suggested.left, suggested.top, Width(), Height());
-  KeepInWorkArea(workArea);
-}
-
-void TCustomForm::KeepInWorkArea(const RECT& workArea) {
-  const int left =
-      std::max(std::min(Left(), static_cast<int>(workArea.right) - Width()), static_cast<int>(workArea.left));
-  const int top =
-      std::max(std::min(Top(), static_cast<int>(workArea.bottom) - Height()), static_cast<int>(workArea.top));
-  SetBounds(left, top, Width(), Height());
+  const POINT origin = InWorkArea({suggested.left, suggested.top}, {Width(), Height()}, workArea);
+  SetBounds(origin.x, origin.y, Width(), Height());
 }
 
 void TCustomForm::BoundsChanged() {

@@ -72,8 +72,6 @@ class TCustomForm : public TWinControl {
   // The window moved to a monitor of another DPI; the system suggests where
   // it goes.
   void DpiChanged(TDpi monitor, const RECT& suggested);
-  // Moves the window into the work area where it would stand out of it.
-  void KeepInWorkArea(const RECT& workArea);
 
   TPosition FPosition = poDesigned;
   SIZE FDesignedClient{};
