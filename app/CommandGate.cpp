@@ -22,7 +22,7 @@ const TRule Rules[] = {
     {TCommand::TakeTypedRoot, TWhileWriting::Waits, false}, {TCommand::TickAll, TWhileWriting::Waits, false},
     {TCommand::FillValues, TWhileWriting::Waits, false},    {TCommand::Drop, TWhileWriting::Waits, false},
     {TCommand::Undo, TWhileWriting::Waits, false},          {TCommand::OpenBackups, TWhileWriting::Runs, false},
-    {TCommand::About, TWhileWriting::Runs, false},
+    {TCommand::About, TWhileWriting::Runs, false},          {TCommand::Redo, TWhileWriting::Waits, false},
 };
 
 const TRule& RuleOf(TCommand command) {

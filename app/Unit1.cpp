@@ -21,6 +21,7 @@
 
 namespace {
 
+const char* const RedoCaption = "Rétablir la dernière annulation / Redo the last undo";
 const char* const UndoCaption = "Annuler la dernière modification / Undo the last change";
 const char* const OpenBackupsCaption = "Ouvrir le dossier des sauvegardes / Open the backups folder";
 
@@ -122,6 +123,7 @@ void TForm1::InitializeWnd() {
 // The window menu's own items, in menu order.
 std::vector<TSystemMenu::TItem> TForm1::SystemMenuItems() {
   return {
+      {RedoCaption, TCommand::Redo, [this] { FUndo->RedoLastUndo(); }, [this] { return FUndo->CanRedo(); }},
       {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
       {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
       {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},

@@ -84,7 +84,9 @@ wait_gone() {
 dismiss_version_warning() {
     # Wine may replace the box's X window while it maps it, so the key goes to
     # whichever window bears the title now, until the box is gone.
-    wait_window Warning >/dev/null
+    # The download fails after the system's name lookup gives up, which on a
+    # busy machine can take longer than any window takes to show.
+    wait_window Warning 90 >/dev/null
     for _ in $(seq 10); do
         local box
         box=$(xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -n 1) || true
@@ -149,6 +151,51 @@ key() {
     xdotool key "$@"
 }
 
+# await_line FOLDER LINE NAME...: waits (up to 20 s) until each named file of
+# the folder holds the line (CR aside); fails naming the first that does not.
+await_line() {
+    local folder=$1 line=$2 name pending
+    shift 2
+    for _ in $(seq 100); do
+        pending=
+        for name in "$@"; do
+            tr -d '\r' <"$folder/$name" | grep -qxF "$line" || { pending=$name; break; }
+        done
+        [ -z "$pending" ] && return 0
+        sleep 0.2
+    done
+    fail "$pending does not hold $line"
+}
+
+# menu_window: "ID +X+Y" of the open window menu (an unnamed window of the
+# program's, larger than a pixel), or nothing while none is open.
+menu_window() {
+    xwininfo -root -children | awk '/"klangor.exe"/ && /has no name/ && !/ 1x1\+/ {
+        match($0, /[0-9]+x[0-9]+\+[0-9]+\+[0-9]+/); split(substr($0, RSTART, RLENGTH), g, "+"); print $1, "+" g[2] "+" g[3]; exit }'
+}
+
+# open_window_menu MAIN_WINDOW: opens the window menu with Alt+Space and
+# prints menu_window's line once it is open. The keyboard focus may reach the
+# window a moment after it is asked for, and Alt+Space pressed before that
+# opens nothing: pressed again, but only after waiting long enough that a
+# second press cannot close a menu that was merely slow to show. Keys sent
+# the moment the menu shows may reach the window before the menu takes them.
+open_window_menu() {
+    local menu=
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$1" 2>/dev/null || true
+        key alt+space
+        for _ in $(seq 50); do
+            menu=$(menu_window)
+            [ -n "$menu" ] && break 2
+            sleep 0.1
+        done
+    done
+    [ -n "$menu" ] || fail "the window menu did not open"
+    sleep 0.5
+    echo "$menu"
+}
+
 # screenshot FILE: the whole screen as PNG.
 screenshot() {
     xwd -root -silent | convert xwd:- "$1"
@@ -177,6 +224,10 @@ e2e_cleanup() {
     [ -z "$game_folder" ] || rm -rf "$game_folder"
     [ -z "$scratch" ] || rm -rf "$scratch"
     wine reg delete "$RBR_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
+    # A key sent to a box that closed before its release can stay down on the
+    # X server, repeating into every later check's boxes, which then close as
+    # soon as they show: each check leaves the keyboard as it found it.
+    xdotool keyup Return Escape space Tab ctrl alt shift 2>/dev/null || true
     exit "$status"
 }
 trap e2e_cleanup EXIT
