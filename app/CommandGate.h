@@ -18,6 +18,10 @@ enum class TCommand {
   Undo,
   OpenBackups,
   About,
+  SaveValues,
+  LoadValues,
+  ChooseFolder,
+  RecentFolder,
 };
 
 class TCommandGate {
