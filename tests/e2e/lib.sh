@@ -14,6 +14,9 @@ trap 'echo "FAIL: line $LINENO of $(basename "$0"): \"$BASH_COMMAND\" exited wit
 export WINEDEBUG=${WINEDEBUG:--all}
 
 RBR_KEY='HKLM\SOFTWARE\SCi Games\Richard Burns Rally\InstallPath'
+# The game folders Klangor keeps for the player: each check starts without them.
+KLANGOR_KEY='HKCU\Software\Klangor'
+wine reg delete "$KLANGOR_KEY" /f </dev/null >/dev/null 2>&1 || true
 klangor_pid=
 game_folder=
 # A folder of the check's own, removed at its end with everything in it.
@@ -177,6 +180,7 @@ e2e_cleanup() {
     [ -z "$game_folder" ] || rm -rf "$game_folder"
     [ -z "$scratch" ] || rm -rf "$scratch"
     wine reg delete "$RBR_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
+    wine reg delete "$KLANGOR_KEY" /f </dev/null >/dev/null 2>&1 || true
     exit "$status"
 }
 trap e2e_cleanup EXIT
