@@ -157,6 +157,46 @@ screenshot() {
     xwd -root -silent | convert xwd:- "$1"
 }
 
+# menu_window: "ID +X+Y" of the open window menu (an unnamed window of the
+# program's, larger than a pixel), or nothing while none is open.
+menu_window() {
+    xwininfo -root -children | awk '/"klangor.exe"/ && /has no name/ && !/ 1x1\+/ {
+        match($0, /[0-9]+x[0-9]+\+[0-9]+\+[0-9]+/); split(substr($0, RSTART, RLENGTH), g, "+"); print $1, "+" g[2] "+" g[3]; exit }'
+}
+
+# open_window_menu: opens the main window's menu with Alt+Space and sets
+# menu to what menu_window gives. The keyboard focus may reach the window a
+# moment after it is asked for, and Alt+Space pressed before that opens
+# nothing: pressed again until the menu is open.
+open_window_menu() {
+    local window
+    window=$(wait_window Klangor)
+    menu=
+    for _ in 1 2 3; do
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+        key alt+space
+        for _ in $(seq 20); do
+            menu=$(menu_window)
+            [ -n "$menu" ] && return 0
+            sleep 0.1
+        done
+    done
+    fail "the window menu did not open"
+}
+
+# shoot_window_menu FILE: the screen with the open menu on it. Captured from
+# the root, an open menu shows as a black rectangle under Xvfb; its own
+# window is drawn onto the picture where it lies.
+shoot_window_menu() {
+    local menu_id menu_at shots
+    read -r menu_id menu_at <<<"$menu"
+    shots=$(mktemp -d)
+    screenshot "$shots/screen.png"
+    xwd -id "$menu_id" -silent | convert xwd:- "$shots/menu-only.png"
+    convert "$shots/screen.png" "$shots/menu-only.png" -geometry "$menu_at" -composite "$1"
+    rm -rf "$shots"
+}
+
 # stop_klangor: closes the window as its close box would, then waits for the
 # program to end; a program that does not end within 10 s is killed and fails.
 stop_klangor() {

@@ -4,6 +4,8 @@
 # start again with no registry entry (the last folder is back, listed);
 # Ctrl+O the preset through the open dialog, Ctrl+S; every bank then holds
 # the preset's values. The preset file holds exactly the filled values.
+# Pictures of the save dialog and of the window menu with its recent
+# folders go to $KLANGOR_SHOTS when it is set.
 source "$(dirname "$0")/lib.sh"
 
 make_game
@@ -28,6 +30,7 @@ type_text "0.7"
 key ctrl+shift+s
 save_box=$(wait_window "Enregistrer les valeurs / Save values")
 type_text "$preset_windows"
+[ -z "${KLANGOR_SHOTS:-}" ] || xwd -id "$save_box" -silent | convert xwd:- "$KLANGOR_SHOTS/save-dialog.png"
 key Return
 wait_gone "Enregistrer les valeurs / Save values" || fail "the save dialog stayed open"
 for _ in $(seq 25); do [ -f "$scratch/My preset.ini" ] && break; sleep 0.2; done
@@ -46,6 +49,12 @@ read -r path_left path_top _ <<<"$path_field"
 expect_eq "the kept folder is shown" "$game_root" "$(edit_text "$path_left" "$path_top")"
 expect_eq "the kept folder is listed" "count	12" "$(inspect | grep -P '^count\t')"
 expect_eq "the Engine field starts empty" "" "$(edit_text "$engine_left" "$engine_top")"
+if [ -n "${KLANGOR_SHOTS:-}" ]; then
+    open_window_menu
+    shoot_window_menu "$KLANGOR_SHOTS/presets-menu.png"
+    key Escape
+    for _ in $(seq 20); do [ -z "$(menu_window)" ] && break; sleep 0.1; done
+fi
 
 click_inside "$engine_field"
 key ctrl+o

@@ -47,34 +47,8 @@ windows_titled() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
 main_window=$(wait_window Klangor)
-# menu_window: "ID +X+Y" of the open window menu (an unnamed window of the
-# program's, larger than a pixel), or nothing while none is open.
-menu_window() {
-    xwininfo -root -children | awk '/"klangor.exe"/ && /has no name/ && !/ 1x1\+/ {
-        match($0, /[0-9]+x[0-9]+\+[0-9]+\+[0-9]+/); split(substr($0, RSTART, RLENGTH), g, "+"); print $1, "+" g[2] "+" g[3]; exit }'
-}
-# The keyboard focus may reach the window a moment after it is asked for, and
-# Alt+Space pressed before that opens nothing: pressed again until the menu is open.
-menu=
-for _ in 1 2 3; do
-    xdotool windowfocus --sync "$main_window" 2>/dev/null || true
-    key alt+space
-    for _ in $(seq 20); do
-        menu=$(menu_window)
-        [ -n "$menu" ] && break 2
-        sleep 0.1
-    done
-done
-[ -n "$menu" ] || fail "the window menu did not open"
-if [ -n "${KLANGOR_SHOTS:-}" ]; then
-    # Captured from the root, an open menu shows as a black rectangle under
-    # Xvfb; its own window is drawn onto the picture where it lies.
-    read -r menu_id menu_at <<<"$menu"
-    screenshot "$KLANGOR_SHOTS/screen.png"
-    xwd -id "$menu_id" -silent | convert xwd:- "$KLANGOR_SHOTS/menu-only.png"
-    convert "$KLANGOR_SHOTS/screen.png" "$KLANGOR_SHOTS/menu-only.png" -geometry "$menu_at" -composite \
-        "$KLANGOR_SHOTS/system-menu.png"
-fi
+open_window_menu
+[ -z "${KLANGOR_SHOTS:-}" ] || shoot_window_menu "$KLANGOR_SHOTS/system-menu.png"
 key Up Up Up Return
 for _ in $(seq 50); do
     [ "$(windows_titled Klangor)" -ge 2 ] && break
