@@ -2,6 +2,7 @@
 
 #include <shobjidl.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "components/safewrite/WinFile.h"
@@ -97,8 +98,10 @@ TDialogAnswer AskPresetToLoad(HWND owner, const std::string& title) { return Ask
 TDialogAnswer AskFolder(HWND owner, const std::string& title) { return Ask(owner, TKind::PickFolder, title); }
 
 void ShowFailure(const TDialogAnswer& answer, const std::string& otherWay) {
+  char code[16];
+  std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(answer.Error));
   ShowMessageBox(std::string(FailureMessage) + "\r\r" + WinFile::SystemMessage(static_cast<DWORD>(answer.Error)) +
-                 "\r\r" + otherWay);
+                 " (" + code + ")\r\r" + otherWay);
 }
 
 }  // namespace FileDialogs
