@@ -40,15 +40,15 @@ std::string FolderOf(const std::string& path) { return path.substr(0, path.find_
 TPresetCommands::TPresetCommands(TParts parts) : FParts(parts) {}
 
 void TPresetCommands::Save(HWND owner) {
-  if (FParts.Values.Filled().empty()) return ShowMessageBox(NothingFilledMessage);
-  const TDialogAnswer answer = FileDialogs::AskPresetToSave(owner, SaveTitle);
-  if (FAILED(answer.Error)) return FileDialogs::ShowFailure(answer, NoSaveDialogHelp);
-  if (answer.Path) SaveFile(*answer.Path);
-}
-
-void TPresetCommands::SaveFile(const std::string& path) {
+  // Read before the dialog: nothing can change the fields while it is open.
   const std::vector<TIniValue> values = FParts.Values.Filled();
   if (values.empty()) return ShowMessageBox(NothingFilledMessage);
+  const TDialogAnswer answer = FileDialogs::AskPresetToSave(owner, SaveTitle);
+  if (FAILED(answer.Error)) return FileDialogs::ShowFailure(answer, NoSaveDialogHelp);
+  if (answer.Path) SaveFile(*answer.Path, values);
+}
+
+void TPresetCommands::SaveFile(const std::string& path, const std::vector<TIniValue>& values) {
   if (SameFolder(FolderOf(path), SoundFolderOf(FParts.Folder.Root())))
     return ShowMessageBox(std::string(InSoundFolderMessage) + "\r\r" + path);
   if (const DWORD error = SavePreset(path, values))

@@ -9,6 +9,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "components/safewrite/IniContent.h"
 
 class TGameFolder;
 class TValueFields;
@@ -30,9 +33,11 @@ class TPresetCommands {
   // Fills the fields from the file; tells when there is no such file or it
   // holds none of the settings' keys.
   void LoadFile(const std::string& path);
-  // Saves the filled values into the file named, with the same refusals.
-  void SaveFile(const std::string& path);
 
  private:
+  // Saves the filled values into the file named, unless it lies in the
+  // sound folder; tells when it could not be written.
+  void SaveFile(const std::string& path, const std::vector<TIniValue>& values);
+
   TParts FParts;
 };
