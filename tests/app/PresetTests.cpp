@@ -177,3 +177,16 @@ TEST(Preset, RefusalsAreToldAndWriteNothing) {
   EXPECT_FALSE(w.fixture.Folder().exists("RBR\\KOVEN\\Sounds\\Audio\\preset.ini"));
   EXPECT_EQ(w.Bank(), bank);
 }
+
+TEST(Preset, LoadedValuesGoThroughTheWritesCheck) {
+  Window w;
+  const std::string bank = w.Bank();
+  w.fixture.Folder().writeFile("Presets\\loud.ini", "[AMP::SOUNDS]\r\nHorn=1.5\r\n");
+  w.Load(w.Preset("loud.ini"));
+  PostKey(*w.form().Edit1, 'S', ssCtrl);
+  w.fixture.Pump();
+  ASSERT_EQ(w.Messages().size(), 1u);
+  EXPECT_EQ(w.Messages()[0].rfind("Les valeurs doivent être comprises entre 0 et 1", 0), 0u) << w.Messages()[0];
+  EXPECT_EQ(w.form().GainRows()[9].Field->Font().Color(), clRed);  // Horn
+  EXPECT_EQ(w.Bank(), bank);
+}
