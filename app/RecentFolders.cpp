@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "components/config/GameFolders.h"
 #include "framework/Text.h"
