@@ -4,6 +4,7 @@
 
 #include "app/Shortcuts.h"
 #include "components/safewrite/BackupStore.h"
+#include "components/safewrite/StoreMessages.h"
 #include "components/version/VersionChecker.h"
 #include "framework/Classes.h"
 #include "framework/Dialogs.h"
@@ -23,7 +24,8 @@ std::string TAboutBox::Text() const {
     text = version[2] + " " + version[0] + "\r" + version[1] + "\r\r";
   text += "Site : " + FVersion.SiteName();
   // The backups folder is named only once a write has made it.
-  if (DirectoryExists(FStore.Folder())) text += "\rSauvegardes / Backups : " + FStore.Folder();
+  if (DirectoryExists(FStore.Folder()))
+    text += "\rSauvegardes / Backups : " + FStore.Folder() + "\r" + StoreSizeLine(FStore);
   text += "\r\rRaccourcis clavier / Keyboard shortcuts :";
   for (const std::string& line : FShortcuts.Lines()) text += "\r" + line;
   return text;

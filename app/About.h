@@ -1,6 +1,6 @@
 // The About box of the window menu: version and copyright from the version
-// resource, the update site, the backups folder once it exists, and the
-// keyboard shortcuts.
+// resource, the update site, the backups folder once it exists with the
+// size its sets take, and the keyboard shortcuts.
 #pragma once
 
 #include <string>

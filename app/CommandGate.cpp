@@ -27,6 +27,7 @@ const TRule Rules[] = {
     {TCommand::Undo, TWhileWriting::Waits, false},
     {TCommand::OpenBackups, TWhileWriting::Runs, false},
     {TCommand::About, TWhileWriting::Runs, false},
+    {TCommand::Redo, TWhileWriting::Waits, false},
     // The system's dialogs open their own modal loop, which would hold the
     // write between two files until closed.
     {TCommand::SaveValues, TWhileWriting::Waits, false},

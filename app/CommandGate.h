@@ -18,6 +18,7 @@ enum class TCommand {
   Undo,
   OpenBackups,
   About,
+  Redo,
   SaveValues,
   LoadValues,
   ChooseFolder,

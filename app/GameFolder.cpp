@@ -7,6 +7,7 @@
 #include "components/widgets/LMDCheckListBox.h"
 #include "components/widgets/ProgressCyl2.h"
 #include "framework/Dialogs.h"
+#include "framework/FilePath.h"
 #include "framework/StdCtrls.h"
 #include "framework/SysUtils.h"
 
@@ -105,7 +106,7 @@ void TGameFolder::ShowListed() {
 
 bool TGameFolder::TakeRootForWrite() {
   const std::string root = TypedRoot();
-  if (root.empty() || !FitsMaxPath(SoundFolderOf(root))) {
+  if (root.empty() || !FitsFilePath(SoundFolderOf(root))) {
     ShowMessageBox(NoWriteRootMessage);
     return false;
   }

@@ -15,8 +15,10 @@ TPressWrite::TPressWrite(std::string gameRoot, std::vector<std::string> names, T
       FProfile(profile) {}
 
 TPressOutcome TPressWrite::Run(const TProgress& progress) {
-  TBackupSet backup = FStore.StartSet();
+  TBackupSet backup = FStore.StartSet(FGameRoot);
   TPressOutcome outcome;
+  outcome.StoreFault = backup.Create();
+  if (outcome.StoreFault) return outcome;
   bool anyTouched = false;
   const int count = static_cast<int>(FNames.size());
   for (int item = 0; item < count; ++item) {
@@ -29,7 +31,7 @@ TPressOutcome TPressWrite::Run(const TProgress& progress) {
   progress(count, count);
   if (anyTouched) {
     backup.Finish();
-    FStore.KeepNewest();
+    FStore.Trim(backup);
   } else {
     backup.Discard();
   }

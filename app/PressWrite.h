@@ -1,8 +1,8 @@
 // One press of the write command, without the window: every filled value
 // goes into every ticked file of the list, in order, through one
 // TSoundFileWrite per file, with one backup set for the whole press. The set
-// reaches the disk with the first copy, is deleted again when no file
-// changed, and the store then keeps its newest sets only.
+// is made before the first file (no copy, no write), is deleted again when
+// no file changed, and the store is then trimmed.
 #pragma once
 
 #include <functional>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "components/safewrite/IniContent.h"
+#include "components/safewrite/StoreFault.h"
 #include "components/safewrite/WriteFailure.h"
 
 class TBackupStore;
@@ -19,6 +20,8 @@ struct TPressOutcome {
   std::vector<TFileResult> Failed;
   // The press's backup set, or empty when none was kept.
   std::string BackupFolder;
+  // Why the store could not take the press's set: then no file was touched.
+  TStoreFault StoreFault;
 };
 
 class TPressWrite {

@@ -7,7 +7,8 @@
 #include "app/FailureReport.h"
 #include "app/GameFolder.h"
 #include "components/safewrite/BackupStore.h"
-#include "components/safewrite/WinFile.h"
+#include "components/safewrite/RestorePlan.h"
+#include "components/safewrite/StoreMessages.h"
 #include "framework/Dialogs.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
@@ -19,7 +20,7 @@ const char* const InterruptedQuestion =
     "A change was interrupted. Put the files back as they were?";
 
 std::string UndoQuestion(const TBackupSet& set) {
-  const size_t count = set.Copies().size();
+  const size_t count = set.Record().Entries.size();
   const std::string files = IntToStr(static_cast<long long>(count));
   return "Annuler la modification du " + set.Date() + " (" + files + (count == 1 ? " fichier" : " fichiers") +
          ") ?\rUndo the change of " + set.Date() + " (" + files + (count == 1 ? " file" : " files") + ")?";
@@ -30,34 +31,56 @@ std::string UndoQuestion(const TBackupSet& set) {
 TUndoCommand::TUndoCommand(TBackupStore& store, TGameFolder& folder) : FStore(store), FFolder(folder) {}
 
 void TUndoCommand::AskAboutInterruptedWrite() {
-  std::optional<TBackupSet> newest = FStore.Newest();
-  if (!newest || !newest->Interrupted()) return;
-  if (MessageDlg(InterruptedQuestion, mtCustom, true) == mrYes) Restore(*newest);
-  newest->Finish();
+  if (const std::vector<std::string> names = FStore.UncheckedInterrupted(); !names.empty())
+    ShowMessageBox(UncheckedInterruptedMessage(names));
+  std::vector<TBackupSet> interrupted = FStore.Interrupted();
+  if (interrupted.empty()) return;
+  const bool putBack = MessageDlg(InterruptedQuestion, mtCustom, true) == mrYes;
+  // The latest change first, so that each set finds the files as it left them.
+  for (TBackupSet& set : interrupted) {
+    if (putBack) Restore(set);
+    set.Finish();
+  }
 }
 
-bool TUndoCommand::CanUndo() const { return FStore.NewestNotUndone().has_value(); }
+bool TUndoCommand::CanUndo() const { return FStore.NextToUndo() || !FStore.Unchecked().empty(); }
 
 void TUndoCommand::UndoLastChange() {
   if (!CanUndo()) return;
-  TBackupSet set = *FStore.NewestNotUndone();
-  if (MessageDlg(UndoQuestion(set), mtCustom, true) != mrYes) return;
-  Restore(set);
+  if (const std::vector<std::string> names = FStore.Unchecked(); !names.empty())
+    ShowMessageBox(UncheckedSetsMessage(names));
+  const std::optional<TBackupSet> set = FStore.NextToUndo();
+  if (!set || MessageDlg(UndoQuestion(*set), mtCustom, true) != mrYes) return;
+  Restore(*set);
   FFolder.ListSoundFiles();
 }
 
-void TUndoCommand::Restore(TBackupSet& set) {
+bool TUndoCommand::CanRedo() const { return FStore.NextToRedo().has_value(); }
+
+void TUndoCommand::RedoLastUndo() {
+  const std::optional<TBackupSet> set = FStore.NextToRedo();
+  if (!set || MessageDlg(RedoQuestion(*set), mtCustom, true) != mrYes) return;
+  Restore(*set);
+  FFolder.ListSoundFiles();
+}
+
+void TUndoCommand::Restore(const TBackupSet& set) {
+  TRestorePlan plan(set);
+  const std::vector<std::string> changed = plan.Changed();
+  const bool changedToo =
+      !changed.empty() && MessageDlg(ChangedFilesQuestion(changed, set.Date()), mtCustom, true) == mrNo;
   const TBusyCursor busy;
-  const std::vector<TFileResult> failed = set.Restore();
-  // A set with files not put back stays the one to undo, so that a second
-  // try (once the game is closed) can finish it.
-  if (failed.empty())
-    set.MarkUndone();
-  else
-    ShowMessageBox(FailedFilesReport(failed, set.Folder()));
+  const TRestoreOutcome outcome = plan.Run(FStore, changedToo);
+  if (outcome.Fault)
+    ShowMessageBox(StoreFaultMessage(outcome.Fault, suUndo));
+  else if (!outcome.Failed.empty())
+    ShowMessageBox(FailedFilesReport(outcome.Failed, set.Folder()));
 }
 
 void TUndoCommand::OpenBackupsFolder(HWND owner) {
-  WinFile::CreateFolders(FStore.Folder());
+  if (const TStoreFault fault = FStore.Prepare()) {
+    ShowMessageBox(StoreFaultMessage(fault, suOpen));
+    return;
+  }
   ShellExecuteW(owner, L"open", Text::ToWide(FStore.Folder()).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

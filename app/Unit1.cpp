@@ -25,6 +25,7 @@
 
 namespace {
 
+const char* const RedoCaption = "Rétablir la dernière annulation / Redo the last undo";
 const char* const UndoCaption = "Annuler la dernière modification / Undo the last change";
 const char* const OpenBackupsCaption = "Ouvrir le dossier des sauvegardes / Open the backups folder";
 const char* const SaveValuesCaption = "Enregistrer les valeurs… / Save values…";
@@ -147,7 +148,8 @@ std::vector<TSystemMenu::TItem> TForm1::SystemMenuItems() {
   items.insert(
       items.end(),
       {
-          {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }, true},
+          {RedoCaption, TCommand::Redo, [this] { FUndo->RedoLastUndo(); }, [this] { return FUndo->CanRedo(); }, true},
+          {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
           {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
           {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},
       });

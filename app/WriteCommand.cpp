@@ -18,7 +18,10 @@ std::optional<TPressOutcome> TWriteCommand::Run(const TPressWrite::TProgress& pr
 }
 
 void TWriteCommand::Report(const TPressOutcome& outcome) {
-  if (!outcome.Failed.empty()) ShowMessageBox(FailedFilesReport(outcome.Failed, outcome.BackupFolder));
+  if (outcome.StoreFault)
+    ShowMessageBox(StoreFaultMessage(outcome.StoreFault, suWrite));
+  else if (!outcome.Failed.empty())
+    ShowMessageBox(FailedFilesReport(outcome.Failed, outcome.BackupFolder));
 }
 
 std::vector<std::string> TWriteCommand::ListedNames() const {

@@ -28,7 +28,8 @@ class TWriteCommand {
 
   // None when a check stopped the press before any file.
   std::optional<TPressOutcome> Run(const TPressWrite::TProgress& progress);
-  // Shows which files failed and why, if any did.
+  // Shows why the store could not take the press, or which files failed
+  // and why, if any did.
   static void Report(const TPressOutcome& outcome);
 
  private:

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "framework/Text.h"
+#include "framework/FilePath.h"
 
 std::string IntToStr(long long value) { return std::to_string(value); }
 
@@ -13,10 +13,8 @@ std::string ReplaceChar(std::string text, char from, char to) {
   return text;
 }
 
-bool FitsMaxPath(const std::string& path) { return Text::ToWide(path).size() < MAX_PATH; }
-
 bool DirectoryExists(const std::string& path) {
-  if (!FitsMaxPath(path)) return false;
-  const DWORD attributes = GetFileAttributesW(Text::ToWide(path).c_str());
+  if (!FitsFilePath(path)) return false;
+  const DWORD attributes = GetFileAttributesW(FilePathW(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

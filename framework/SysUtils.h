@@ -34,9 +34,6 @@ std::string IntToStr(long long value);
 // for instance.
 std::string ReplaceChar(std::string text, char from, char to);
 
-// Paths longer than the platform's classic limit of 260 UTF-16 units, the
-// terminating zero included, are refused before any file call: Windows
-// would refuse them anyway, and nothing then reaches another file.
-bool FitsMaxPath(const std::string& path);
-// True when a folder exists at the path (which must fit the limit).
+// True when a folder exists at the path, of any length the file functions
+// take (framework/FilePath.h).
 bool DirectoryExists(const std::string& path);

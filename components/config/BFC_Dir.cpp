@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "components/config/BFC_Utils.h"
+#include "framework/FilePath.h"
 #include "framework/HandleOwner.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
@@ -43,9 +44,9 @@ void TBFC_Dir::ReadDir() {
   // The search allows every attribute (read-only, hidden, system, volume
   // label, folder, archive); the entries are sorted below. Names cross as
   // UTF-16 both ways, so each one is listed under its own name.
-  if (!FitsMaxPath(folder + FFileName)) return;
+  if (!FitsFilePath(folder + FFileName)) return;
   WIN32_FIND_DATAW entry;
-  const TFindHandle search(FindFirstFileW(Text::ToWide(folder + FFileName).c_str(), &entry));
+  const TFindHandle search(FindFirstFileW(FilePathW(folder + FFileName).c_str(), &entry));
   if (!search.Valid()) return;
   do {
     const std::string name = Text::FromWide(entry.cFileName);

@@ -6,19 +6,15 @@
 #include <iterator>
 #include <string>
 
+#include "framework/FilePath.h"
 #include "framework/Text.h"
-
-str128& str128::operator=(const std::string& text) {
-  const std::string kept = Text::Left(text, Capacity);
-  FLength = kept.size();
-  std::memcpy(FChars.data(), kept.data(), FLength);
-  FChars[FLength] = '\0';
-  return *this;
-}
 
 namespace {
 
-std::wstring Wide(const str128& text) { return Text::ToWide(text.str()); }
+template <size_t Chars>
+std::wstring Wide(const TKeptText<Chars>& text) {
+  return Text::ToWide(text.str());
+}
 
 }  // namespace
 
@@ -41,6 +37,19 @@ bool TProfile::Write() {
   // value instead of deleting the key.
   return WritePrivateProfileStringW(Wide(FCategory).c_str(), Wide(FKeyName).c_str(), Wide(FDataString).c_str(),
                                     Wide(FIniFileName).c_str()) != 0;
+}
+
+std::optional<std::string> TProfile::ReachableName(const std::string& path) {
+  if (Text::Length(path) <= strProfilePath::Capacity) return path;
+  const std::wstring asked = FilePathW(path);
+  const DWORD length = GetShortPathNameW(asked.c_str(), nullptr, 0);
+  if (length == 0) return std::nullopt;
+  std::wstring found(length, L'\0');
+  const DWORD written = GetShortPathNameW(asked.c_str(), found.data(), length);
+  if (written == 0 || written >= length) return std::nullopt;
+  const std::wstring shortName = PlainPathW(found.substr(0, written));
+  if (shortName.size() > strProfilePath::Capacity) return std::nullopt;
+  return Text::FromWide(shortName);
 }
 
 bool TProfile::Execute() {

@@ -2,14 +2,13 @@
 
 #include <cstdio>
 
+#include "components/safewrite/FolderEntry.h"
+#include "components/safewrite/SoundFolderPath.h"
 #include "components/safewrite/WinFile.h"
-#include "framework/Text.h"
+#include "components/safewrite/WritingMarker.h"
+#include "framework/FilePath.h"
 
 namespace {
-
-const char* const ListName = "files.txt";
-const char* const WritingMarker = "writing.marker";
-const char* const UndoneMarker = "undone.marker";
 
 bool IsDigits(const std::string& text) {
   if (text.empty()) return false;
@@ -18,27 +17,30 @@ bool IsDigits(const std::string& text) {
   return true;
 }
 
+bool IsOwnFileName(const std::string& name) {
+  for (const char* own : {TSetRecord::FileName, TWritingMarker::FileName, TBackupSet::UndoneMarker})
+    if (WinFile::SameFileName(name, own)) return true;
+  return false;
+}
+
+uint64_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(FilePathW(path).c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 }  // namespace
 
-TBackupSet::TBackupSet(std::string storeFolder, const SYSTEMTIME& started)
-    : FStoreFolder(std::move(storeFolder)), FStarted(started) {}
+TBackupSet::TBackupSet(std::string storeFolder, std::string root, TSetKind kind, uint64_t sequence,
+                       const SYSTEMTIME& started)
+    : FStoreFolder(std::move(storeFolder)), FStarted(started) {
+  FRecord.Root = std::move(root);
+  FRecord.Kind = kind;
+  FRecord.Sequence = sequence;
+}
 
-TBackupSet::TBackupSet(std::string folder) : FFolder(std::move(folder)), FListRead(false) {}
-
-// Only whole lines count: a line cut short when the program stopped while
-// listing a copy names a file that had not been changed yet.
-const std::vector<TBackupSet::TCopy>& TBackupSet::Copies() const {
-  if (FListRead) return FCopies;
-  FListRead = true;
-  std::string list;
-  WinFile::Read(PathOf(ListName), list);
-  for (size_t start = 0, end; (end = list.find('\n', start)) != std::string::npos; start = end + 1) {
-    std::string line = list.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t tab = line.find('\t');
-    if (tab != std::string::npos) FCopies.push_back({line.substr(0, tab), line.substr(tab + 1)});
-  }
-  return FCopies;
+TBackupSet::TBackupSet(std::string folder, TSetRecord record) : FFolder(std::move(folder)), FRecord(std::move(record)) {
+  FStoreFolder = FFolder.substr(0, FFolder.find_last_of('\\'));
 }
 
 std::string TBackupSet::SetName(const SYSTEMTIME& moment) {
@@ -75,82 +77,107 @@ std::string TBackupSet::Date() const {
   return moment;
 }
 
-bool TBackupSet::Interrupted() const { return Exists() && WinFile::Exists(PathOf(WritingMarker)); }
+uint64_t TBackupSet::Size() const {
+  uint64_t size = FileSize(PathOf(TSetRecord::FileName));
+  for (const TSetRecord::TEntry& entry : FRecord.Entries) size += entry.Copy.Size;
+  return size;
+}
+
+bool TBackupSet::MarkedWriting() const { return Exists() && TWritingMarker::Present(FFolder); }
+
+bool TBackupSet::Held() const { return Exists() && TWritingMarker::Held(FFolder); }
 
 bool TBackupSet::Undone() const { return Exists() && WinFile::Exists(PathOf(UndoneMarker)); }
 
-DWORD TBackupSet::Create() {
-  if (const DWORD error = WinFile::CreateFolders(FStoreFolder)) return error;
+DWORD TBackupSet::MakeFolder() {
   const std::string base = FStoreFolder + "\\" + SetName(FStarted);
   for (int number = 1;; ++number) {
     const std::string folder = number == 1 ? base : base + " (" + std::to_string(number) + ")";
-    if (!CreateDirectoryW(Text::ToWide(folder).c_str(), nullptr)) {
-      if (GetLastError() == ERROR_ALREADY_EXISTS) continue;
-      return GetLastError();
+    if (CreateDirectoryW(FilePathW(folder).c_str(), nullptr)) {
+      FFolder = folder;
+      return 0;
     }
-    FFolder = folder;
-    // The marker is on disk before the first file can change.
-    if (const DWORD error = WinFile::Write(PathOf(WritingMarker), "", CREATE_ALWAYS)) {
-      Discard();
-      return error;
-    }
-    return 0;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return GetLastError();
   }
 }
 
-std::string TBackupSet::UniqueCopyName(const std::string& fileName) const {
-  auto taken = [this](const std::string& name) {
-    for (const TCopy& copy : Copies())
-      if (WinFile::SameFileName(copy.Name, name)) return true;
-    return false;
-  };
-  std::string name = fileName;
-  for (int number = 2; taken(name); ++number) name = fileName + " (" + std::to_string(number) + ")";
-  return name;
+TStoreFault TBackupSet::Create() {
+  if (TStoreFault fault = PrepareStoreFolder(FStoreFolder)) return fault;
+  if (const DWORD error = MakeFolder()) return TStoreFault::FromError(error, FStoreFolder);
+  // The marker is held before the first file can change.
+  FMarker = std::make_shared<TWritingMarker>();
+  DWORD error = FMarker->Hold(FFolder);
+  if (!error) error = WinFile::Write(PathOf(TSetRecord::FileName), FRecord.HeaderLines(), CREATE_NEW);
+  if (!error) return {};
+  Discard();
+  return TStoreFault::FromError(error, FStoreFolder);
 }
 
+DWORD TBackupSet::Append(const std::string& line) { return WinFile::Append(PathOf(TSetRecord::FileName), line); }
+
 DWORD TBackupSet::AddCopy(const std::string& originalPath, const std::string& bytes) {
-  if (!Exists())
-    if (const DWORD error = Create()) return error;
-  const std::string name = UniqueCopyName(WinFile::FileNameOf(originalPath));
-  if (const DWORD error = WinFile::Write(PathOf(name), bytes, CREATE_ALWAYS)) {
+  if (!Exists()) return ERROR_PATH_NOT_FOUND;
+  const std::string name = WinFile::FileNameOf(originalPath);
+  if (FRecord.Find(name) || IsOwnFileName(name)) return ERROR_FILE_EXISTS;
+  // A new file only: never through whatever might stand under that name.
+  if (const DWORD error = WinFile::Write(PathOf(name), bytes, CREATE_NEW)) {
+    if (error != ERROR_FILE_EXISTS) WinFile::Delete(PathOf(name));
+    return error;
+  }
+  // The record only grows: the lines of the files already changed are never
+  // rewritten, and recording one more copy costs the same for the 300th file
+  // as for the first.
+  const TSetRecord::TEntry entry{name, originalPath, TFileDigest::Of(bytes), std::nullopt};
+  if (const DWORD error = Append(TSetRecord::CopyLine(entry))) {
     WinFile::Delete(PathOf(name));
     return error;
   }
-  // The list only grows: the lines of the files already changed are never
-  // rewritten, and listing one more copy costs the same for the 300th file
-  // as for the first.
-  if (const DWORD error = WinFile::Append(PathOf(ListName), name + "\t" + originalPath + "\r\n")) return error;
-  FCopies.push_back({name, originalPath});
+  FRecord.Entries.push_back(entry);
   return 0;
 }
 
+DWORD TBackupSet::AddLeft(const std::string& originalPath, const std::string& bytes) {
+  for (TSetRecord::TEntry& entry : FRecord.Entries) {
+    if (entry.OriginalPath != originalPath || entry.Left) continue;
+    const TFileDigest left = TFileDigest::Of(bytes);
+    if (const DWORD error = Append(TSetRecord::LeftLine(entry.Name, left))) return error;
+    entry.Left = left;
+    return 0;
+  }
+  return ERROR_FILE_NOT_FOUND;
+}
+
 void TBackupSet::Finish() {
-  if (Exists()) WinFile::Delete(PathOf(WritingMarker));
+  if (!Exists()) return;
+  for (const TSetRecord::TEntry& entry : std::vector<TSetRecord::TEntry>(FRecord.Entries)) {
+    if (entry.Left) continue;
+    const TRestoreTarget target = RestoreTarget(FRecord.Root, entry.OriginalPath, entry.Name);
+    std::string bytes;
+    if (!target.Refusal && ReadFolderEntry(target.Folder, target.Name, bytes) == 0) AddLeft(entry.OriginalPath, bytes);
+  }
+  if (FMarker)
+    FMarker->Remove();
+  else
+    DeleteFolderEntry(FFolder, TWritingMarker::FileName);
+  FMarker.reset();
 }
 
 void TBackupSet::Discard() {
-  if (Exists()) WinFile::DeleteTree(FFolder);
+  if (FMarker) FMarker->Remove();
+  FMarker.reset();
+  if (Exists()) Delete();
   FFolder.clear();
-  FCopies.clear();
-  FListRead = true;
+  FRecord.Entries.clear();
+}
+
+void TBackupSet::Delete() const {
+  for (const TSetRecord::TEntry& entry : FRecord.Entries) DeleteFolderEntry(FFolder, entry.Name);
+  for (const char* own : {UndoneMarker, TWritingMarker::FileName, TSetRecord::FileName})
+    DeleteFolderEntry(FFolder, own);
+  DeleteFolderEntry(FStoreFolder, WinFile::FileNameOf(FFolder));
 }
 
 void TBackupSet::MarkUndone() {
-  if (Exists()) WinFile::Write(PathOf(UndoneMarker), "", CREATE_ALWAYS);
-}
-
-std::vector<TFileResult> TBackupSet::Restore() const {
-  std::vector<TFileResult> failed;
-  for (const TCopy& copy : Copies()) {
-    TFileResult result{WinFile::FileNameOf(copy.OriginalPath)};
-    std::string bytes;
-    if ((result.Error = WinFile::Read(PathOf(copy.Name), bytes)) != 0) {
-      result.Failure = wfOther;
-    } else if ((result.Error = WinFile::Write(copy.OriginalPath, bytes, OPEN_ALWAYS)) != 0) {
-      result.Failure = FailureFromError(result.Error);
-    }
-    if (result.Failed()) failed.push_back(result);
-  }
-  return failed;
+  // A new empty file only: a marker already there means the same.
+  if (Exists()) WinFile::Write(PathOf(UndoneMarker), "", CREATE_NEW);
 }

@@ -6,7 +6,6 @@
 #include "components/config/Profil.h"
 #include "components/safewrite/BackupSet.h"
 #include "components/safewrite/WinFile.h"
-#include "framework/Text.h"
 
 namespace {
 
@@ -32,21 +31,30 @@ bool TSoundFileWrite::Fail(TWriteFailure failure, DWORD error) {
 
 bool TSoundFileWrite::Run() {
   if (FValues.empty()) return true;
-  // The profile would cut a longer path and write into another file.
-  if (Text::Length(FPath) > str128::Capacity) return Fail(wfPathTooLong);
   const DWORD attributes = WinFile::Attributes(FPath);
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
     return Fail(FailureFromError(error), error);
   }
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) return Fail(wfMissing);
+  // The file functions take the path at any length, the profile functions
+  // only up to their limit: beyond it they would fail half-way through.
+  const std::optional<std::string> profileName = TProfile::ReachableName(FPath);
+  if (!profileName) return Fail(wfPathTooLong);
+  FProfileName = *profileName;
   std::string original;
   if (const DWORD error = WinFile::ReadForRewrite(FPath, original)) return Fail(FailureFromError(error), error);
   if (!IsProfileText(original)) return Fail(wfNotText);
   if (const DWORD error = FBackup.AddCopy(FPath, original)) return Fail(wfBackupFailed, error);
+  std::string left;
+  const bool written = WriteAndCheck(original, left);
+  // What Klangor left, so that an undo tells a later change from its own.
+  FBackup.AddLeft(FPath, left);
+  return written;
+}
 
+bool TSoundFileWrite::WriteAndCheck(const std::string& original, std::string& now) {
   const DWORD writeError = WriteValues();
-  std::string now;
   const DWORD readError = WinFile::Read(FPath, now);
   if (writeError == 0 && readError == 0 &&
       TIniContent::Parse(now).KeepsAfterWrite(TIniContent::Parse(original), FValues)) {
@@ -56,11 +64,11 @@ bool TSoundFileWrite::Run() {
   // A write refused before it changed anything (the game took the file
   // meanwhile) is reported with its own reason.
   if (readError == 0 && now == original && writeError != 0) return Fail(FailureFromError(writeError), writeError);
-  return PutBack(original, writeError);
+  return PutBack(original, writeError, now);
 }
 
 DWORD TSoundFileWrite::WriteValues() {
-  FProfile.SetIniFileName(FPath);
+  FProfile.SetIniFileName(FProfileName);
   for (const TIniValue& value : FValues) {
     FProfile.SetCategory(value.Section);
     FProfile.SetKeyName(value.Key);
@@ -70,10 +78,12 @@ DWORD TSoundFileWrite::WriteValues() {
   return 0;
 }
 
-bool TSoundFileWrite::PutBack(const std::string& original, DWORD writeError) {
+bool TSoundFileWrite::PutBack(const std::string& original, DWORD writeError, std::string& now) {
   FResult.Touched = true;
-  std::string now;
-  if (const DWORD error = WinFile::Write(FPath, original, OPEN_ALWAYS)) return Fail(wfNotRestored, error);
+  if (const DWORD error = WinFile::Write(FPath, original, OPEN_ALWAYS)) {
+    WinFile::Read(FPath, now);
+    return Fail(wfNotRestored, error);
+  }
   if (WinFile::Read(FPath, now) != 0 || now != original) return Fail(wfNotRestored);
   return Fail(wfRestored, writeError);
 }

@@ -1,5 +1,8 @@
 #include "components/safewrite/WinFile.h"
 
+#include <vector>
+
+#include "framework/FilePath.h"
 #include "framework/HandleOwner.h"
 #include "framework/Text.h"
 
@@ -8,22 +11,15 @@ namespace WinFile {
 namespace {
 
 DWORD ReadAll(const std::string& path, DWORD access, std::string& bytes) {
-  const TFileHandle file(CreateFileW(Text::ToWide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const TFileHandle file(CreateFileW(FilePathW(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return GetLastError();
-  bytes.clear();
-  char buffer[65536];
-  DWORD got = 0;
-  do {
-    if (!ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr)) return GetLastError();
-    bytes.append(buffer, got);
-  } while (got > 0);
-  return 0;
+  return ReadFrom(file.Get(), bytes);
 }
 
 HANDLE OpenForWriting(const std::string& path, DWORD creation) {
-  return CreateFileW(Text::ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation,
-                     FILE_ATTRIBUTE_NORMAL, nullptr);
+  return CreateFileW(FilePathW(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
+                     nullptr);
 }
 
 // Writes all the bytes at the file pointer; a short write means a full volume.
@@ -35,6 +31,45 @@ DWORD WriteAll(HANDLE file, const std::string& bytes) {
 
 }  // namespace
 
+DWORD ReadFrom(HANDLE file, std::string& bytes, uint64_t most) {
+  bytes.clear();
+  if (!SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) return GetLastError();
+  char buffer[65536];
+  DWORD got = 0;
+  do {
+    const uint64_t room = most - bytes.size();
+    const DWORD asked = room < sizeof buffer ? static_cast<DWORD>(room) : static_cast<DWORD>(sizeof buffer);
+    if (asked == 0) break;
+    if (!ReadFile(file, buffer, asked, &got, nullptr)) return GetLastError();
+    bytes.append(buffer, got);
+  } while (got > 0);
+  return 0;
+}
+
+DWORD WriteOver(HANDLE file, const std::string& bytes) {
+  LARGE_INTEGER oldSize{};
+  if (!GetFileSizeEx(file, &oldSize)) return GetLastError();
+  if (!SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) return GetLastError();
+  if (const DWORD error = WriteAll(file, bytes)) return error;
+  // Only a longer file is cut: on a full volume Wine's SetEndOfFile fails
+  // with "disk full" even when the size stays as it is.
+  if (oldSize.QuadPart > static_cast<LONGLONG>(bytes.size()) && !SetEndOfFile(file)) return GetLastError();
+  if (!FlushFileBuffers(file)) return GetLastError();
+  return 0;
+}
+
+std::string OpenedPath(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!GetFileInformationByHandle(file, &information)) return "";
+  // The platform's final-path query stops at 260 characters under Wine; the
+  // file's name on its volume has no such limit.
+  std::vector<char> buffer(sizeof(FILE_NAME_INFO) + LongestFilePath * sizeof(wchar_t));
+  auto* name = reinterpret_cast<FILE_NAME_INFO*>(buffer.data());
+  if (!GetFileInformationByHandleEx(file, FileNameInfo, name, static_cast<DWORD>(buffer.size()))) return "";
+  return std::to_string(information.dwVolumeSerialNumber) + ":" +
+         Text::FromWide(std::wstring(name->FileName, name->FileNameLength / sizeof(wchar_t)));
+}
+
 DWORD Read(const std::string& path, std::string& bytes) { return ReadAll(path, GENERIC_READ, bytes); }
 
 DWORD ReadForRewrite(const std::string& path, std::string& bytes) {
@@ -44,14 +79,7 @@ DWORD ReadForRewrite(const std::string& path, std::string& bytes) {
 DWORD Write(const std::string& path, const std::string& bytes, DWORD creation) {
   const TFileHandle file(OpenForWriting(path, creation));
   if (!file.Valid()) return GetLastError();
-  LARGE_INTEGER oldSize{};
-  if (!GetFileSizeEx(file.Get(), &oldSize)) return GetLastError();
-  if (const DWORD error = WriteAll(file.Get(), bytes)) return error;
-  // Only a longer file is cut: on a full volume Wine's SetEndOfFile fails
-  // with "disk full" even when the size stays as it is.
-  if (oldSize.QuadPart > static_cast<LONGLONG>(bytes.size()) && !SetEndOfFile(file.Get())) return GetLastError();
-  if (!FlushFileBuffers(file.Get())) return GetLastError();
-  return 0;
+  return WriteOver(file.Get(), bytes);
 }
 
 DWORD Append(const std::string& path, const std::string& bytes) {
@@ -65,12 +93,12 @@ DWORD Append(const std::string& path, const std::string& bytes) {
   return error;
 }
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesW(Text::ToWide(path).c_str()); }
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(FilePathW(path).c_str()); }
 
 bool Exists(const std::string& path) { return Attributes(path) != INVALID_FILE_ATTRIBUTES; }
 
 void Delete(const std::string& path) {
-  const std::wstring wide = Text::ToWide(path);
+  const std::wstring wide = FilePathW(path);
   SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(wide.c_str());
 }
@@ -79,34 +107,6 @@ bool SameFileName(const std::string& a, const std::string& b) {
   const std::wstring wideA = Text::ToWide(a), wideB = Text::ToWide(b);
   return CompareStringOrdinal(wideA.c_str(), static_cast<int>(wideA.size()), wideB.c_str(),
                               static_cast<int>(wideB.size()), TRUE) == CSTR_EQUAL;
-}
-
-DWORD CreateFolders(const std::string& path) {
-  if (CreateDirectoryW(Text::ToWide(path).c_str(), nullptr)) return 0;
-  DWORD error = GetLastError();
-  if (error == ERROR_ALREADY_EXISTS) return 0;
-  const size_t slash = path.find_last_of("\\/");
-  if (error != ERROR_PATH_NOT_FOUND || slash == std::string::npos || slash == 0) return error;
-  if ((error = CreateFolders(path.substr(0, slash))) != 0) return error;
-  return CreateDirectoryW(Text::ToWide(path).c_str(), nullptr) ? 0 : GetLastError();
-}
-
-void DeleteTree(const std::string& path) {
-  WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW(Text::ToWide(path + "\\*").c_str(), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = Text::FromWide(entry.cFileName);
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        DeleteTree(child);
-      else
-        Delete(child);
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-  }
-  RemoveDirectoryW(Text::ToWide(path).c_str());
 }
 
 std::string FileNameOf(const std::string& path) {

@@ -1,14 +1,25 @@
-// Whole-file reads and flushed writes through the W file functions, and the
-// folders the backups live in. Paths are UTF-8, as the program holds them.
-// Every call returns 0 or the system's error code, which the caller turns
-// into a reason for the user.
+// Whole-file reads and flushed writes through the W file functions. Paths
+// are UTF-8, as the program holds them. Every call returns 0 or the system's
+// error code, which the caller turns into a reason for the user.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace WinFile {
+
+// Reads the whole file (at most `most` bytes) from its start, through a
+// handle already open.
+DWORD ReadFrom(HANDLE file, std::string& bytes, uint64_t most = UINT64_MAX);
+// Replaces the content of a file open for writing with exactly these bytes
+// and flushes it.
+DWORD WriteOver(HANDLE file, const std::string& bytes);
+// Where the platform reached the file through the handle, links followed:
+// its volume and its path on that volume, one text to compare letter case
+// aside; empty when it cannot tell.
+std::string OpenedPath(HANDLE file);
 
 DWORD Read(const std::string& path, std::string& bytes);
 // Reads through a handle that may also write, sharing both: a file that
@@ -30,11 +41,6 @@ bool Exists(const std::string& path);
 void Delete(const std::string& path);
 // True when the two names are the same file name, letter case aside.
 bool SameFileName(const std::string& a, const std::string& b);
-
-// Creates the folder and any missing parents.
-DWORD CreateFolders(const std::string& path);
-// Deletes the folder with everything in it.
-void DeleteTree(const std::string& path);
 
 std::string FileNameOf(const std::string& path);
 

@@ -24,7 +24,8 @@ std::string FailureText(const TFileResult& result) {
     case wfAccessDenied:
       return "accès refusé (lecture seule ou dossier protégé) / access denied (read-only or protected "
              "folder)";
-    case wfPathTooLong: return "chemin de plus de 128 caractères / path longer than 128 characters";
+    case wfPathTooLong:
+      return "chemin trop long pour Windows (plus de 259 caractères) / path too long for Windows (over 259 characters)";
     case wfMissing: return "n'existe plus / no longer exists";
     case wfNotText: return "pas un fichier de réglages texte / not a text settings file";
     case wfBackupFailed:
@@ -35,6 +36,12 @@ std::string FailureText(const TFileResult& result) {
     case wfNotRestored:
       return "écriture incomplète, l'original est dans la sauvegarde / "
              "incomplete write, the original is in the backup";
+    case wfRefused:
+      return "refusé : pas un fichier .ini du dossier des sons du jeu / refused: not an .ini file of the game's sound "
+             "folder";
+    case wfCopyMissing: return "copie de sauvegarde manquante / backup copy missing";
+    case wfCopyDamaged: return "copie de sauvegarde abîmée (taille ou empreinte) / backup copy damaged (size or hash)";
+    case wfChangedSince: return "modifié entre-temps, gardé tel quel / changed meanwhile, kept as it is";
     case wfOther: return "erreur / error (" + WinFile::SystemMessage(result.Error) + ")";
   }
   return "";

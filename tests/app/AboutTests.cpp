@@ -62,11 +62,12 @@ TEST(About, SystemMenuItemShowsVersionSiteBackupsAndShortcuts) {
     const std::vector<CaughtBox> boxes = fixture.WindowBoxes();
     ASSERT_EQ(boxes.size(), 1u) << backupsExist;
     EXPECT_EQ(boxes[0].caption, AboutCaption);
-    EXPECT_EQ(
-        boxes[0].text,
-        AboutHead +
-            (backupsExist ? "\rSauvegardes / Backups : " + fixture.Folder().pathOf("Local\\Klangor\\Backups") : "") +
-            AboutShortcuts);
+    EXPECT_EQ(boxes[0].text,
+              AboutHead +
+                  (backupsExist ? "\rSauvegardes / Backups : " + fixture.Folder().pathOf("Local\\Klangor\\Backups") +
+                                      "\rTaille / Size : 0 Ko / 0 KB (max. 1,0 Go / 1.0 GB)"
+                                : "") +
+                  AboutShortcuts);
     EXPECT_FALSE(boxes[0].hasIcon);
     EXPECT_EQ(boxes[0].buttons, std::vector<std::string>{"OK"});
   }

@@ -74,6 +74,9 @@ FormFixture::FormFixture() {
   Application.Reset();
   TThread::InitializeSynchronize();
   FFolder.makeFolder("RBR\\KOVEN\\Sounds\\Audio");
+  // The local application data folder exists on every installation; the
+  // store makes only its own folders below it.
+  FFolder.makeFolder("LocalAppData");
   wchar_t saved[MAX_PATH * 4] = {};
   GetEnvironmentVariableW(L"LOCALAPPDATA", saved, MAX_PATH * 4);
   FSavedLocalAppData = saved;

@@ -1,5 +1,7 @@
-// The window menu's own items, undoing the writes one press at a time, and
-// the question at start-up after a write that was cut short.
+// The window menu's own items, undoing the writes one press at a time, the
+// question about files changed since and the redo that takes an undo back,
+// the question at start-up after a write that was cut short, and what the
+// window says of sets it cannot use and of a store it cannot write.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -18,6 +20,7 @@ namespace {
 
 const UINT UndoCommand = TSystemMenu::CommandOf(TCommand::Undo);
 const UINT OpenBackupsCommand = TSystemMenu::CommandOf(TCommand::OpenBackups);
+const UINT RedoCommand = TSystemMenu::CommandOf(TCommand::Redo);
 
 std::string MenuText(HMENU menu, UINT command) {
   wchar_t text[128] = {};
@@ -41,16 +44,18 @@ class UndoWindow {
     form().GainRows()[0].Field->SetText(value);
     SendClick(*form().bButton1);
   }
-  bool UndoGreyed() {
+  bool Greyed(UINT command) {
     HMENU menu = GetSystemMenu(form().Handle(), FALSE);
     SendMessageW(form().Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
-    return GetMenuState(menu, UndoCommand, MF_BYCOMMAND) & MF_GRAYED;
+    return GetMenuState(menu, command, MF_BYCOMMAND) & MF_GRAYED;
   }
-  // Chooses Undo in the window menu and answers its question.
-  void Undo(int answer) {
-    fixture.Boxes().answerNext(answer);
-    SendMessageW(form().Handle(), WM_SYSCOMMAND, UndoCommand, 0);
+  bool UndoGreyed() { return Greyed(UndoCommand); }
+  // Chooses the item in the window menu and answers its questions in turn.
+  void Choose(UINT command, std::vector<int> answers) {
+    for (int answer : answers) fixture.Boxes().answerNext(answer);
+    SendMessageW(form().Handle(), WM_SYSCOMMAND, command, 0);
   }
+  void Undo(int answer) { Choose(UndoCommand, {answer}); }
   std::vector<CaughtBox> Boxes() const { return fixture.WindowBoxes(); }
 
   FormFixture fixture;
@@ -59,6 +64,16 @@ class UndoWindow {
   std::vector<std::string> FNames;
 };
 
+// A press stopped after copying both files and cutting a.ini short: its set
+// object goes without Finish, and its marker stays, no longer held.
+void PressCutShort(UndoWindow& w) {
+  TBackupSet pressed = w.Store().StartSet(w.fixture.GameRootPath());
+  ASSERT_FALSE(pressed.Create());
+  for (const char* name : {"a.ini", "b.ini"})
+    ASSERT_EQ(pressed.AddCopy(w.fixture.Folder().pathOf(w.BankPath(name)), SoundBankText()), 0u);
+  w.fixture.Folder().writeFile(w.BankPath("a.ini"), SoundBankText().substr(0, 40));
+}
+
 std::string UndoQuestion(const std::string& date, const std::string& count) {
   return "Annuler la modification du " + date + " (" + count + " fichiers) ?\rUndo the change of " + date + " (" +
          count + " files)?";
@@ -66,22 +81,26 @@ std::string UndoQuestion(const std::string& date, const std::string& count) {
 
 }  // namespace
 
-TEST(Undo, WindowMenuEndsWithUndoOpenBackupsAndAboutAfterASeparator) {
+TEST(Undo, WindowMenuEndsWithRedoUndoOpenBackupsAndAboutAfterASeparator) {
   UndoWindow w({"a.ini"});
   w.Create();
   HMENU menu = GetSystemMenu(w.form().Handle(), FALSE);
   const int count = GetMenuItemCount(menu);
-  ASSERT_GE(count, 4);
-  EXPECT_TRUE(GetMenuState(menu, count - 4, MF_BYPOSITION) & MF_SEPARATOR);
+  ASSERT_GE(count, 5);
+  EXPECT_TRUE(GetMenuState(menu, count - 5, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(GetMenuItemID(menu, count - 4), RedoCommand);
   EXPECT_EQ(GetMenuItemID(menu, count - 3), UndoCommand);
   EXPECT_EQ(GetMenuItemID(menu, count - 2), OpenBackupsCommand);
   EXPECT_EQ(GetMenuItemID(menu, count - 1), TSystemMenu::CommandOf(TCommand::About));
+  EXPECT_EQ(MenuText(menu, RedoCommand), "Rétablir la dernière annulation / Redo the last undo");
   EXPECT_EQ(MenuText(menu, UndoCommand), "Annuler la dernière modification / Undo the last change");
   EXPECT_EQ(MenuText(menu, OpenBackupsCommand), "Ouvrir le dossier des sauvegardes / Open the backups folder");
   EXPECT_TRUE(w.UndoGreyed());
+  EXPECT_TRUE(w.Greyed(RedoCommand));
   EXPECT_FALSE(GetMenuState(menu, OpenBackupsCommand, MF_BYCOMMAND) & MF_GRAYED);
-  // Chosen while greyed (a stale menu), it asks nothing.
+  // Chosen while greyed (a stale menu), they ask nothing.
   SendMessageW(w.form().Handle(), WM_SYSCOMMAND, UndoCommand, 0);
+  SendMessageW(w.form().Handle(), WM_SYSCOMMAND, RedoCommand, 0);
   EXPECT_TRUE(w.Boxes().empty());
 }
 
@@ -151,12 +170,8 @@ TEST(Undo, InterruptedWriteFoundAtStartUpIsPutBackOnYes) {
       "A change was interrupted. Put the files back as they were?";
   for (const int answer : {IDYES, IDNO}) {
     UndoWindow w({"a.ini", "b.ini"});
-    // A press stopped after copying both files and cutting a.ini short.
-    TBackupSet pressed = w.Store().StartSet();
-    for (const char* name : {"a.ini", "b.ini"})
-      ASSERT_EQ(pressed.AddCopy(w.fixture.Folder().pathOf(w.BankPath(name)), SoundBankText()), 0u);
-    const std::string cut = SoundBankText().substr(0, 40);
-    w.fixture.Folder().writeFile(w.BankPath("a.ini"), cut);
+    PressCutShort(w);
+    const std::string cut = w.Bytes("a.ini");
     ASSERT_TRUE(w.Store().Newest()->Interrupted());
 
     w.fixture.Boxes().answerNext(answer);
@@ -167,7 +182,7 @@ TEST(Undo, InterruptedWriteFoundAtStartUpIsPutBackOnYes) {
     EXPECT_EQ(w.Boxes()[0].caption, Application.Title());
     EXPECT_EQ(w.Boxes()[0].buttons, (std::vector<std::string>{"&Yes", "&No"}));
     EXPECT_FALSE(w.Boxes()[0].hasIcon);
-    const TBackupSet set = *w.Store().Newest();
+    const TBackupSet set = w.Store().Sets()[0];
     EXPECT_FALSE(set.Interrupted()) << label;
     EXPECT_EQ(set.Undone(), answer == IDYES) << label;
     EXPECT_EQ(w.Bytes("a.ini"), answer == IDYES ? SoundBankText() : cut) << label;
@@ -175,4 +190,112 @@ TEST(Undo, InterruptedWriteFoundAtStartUpIsPutBackOnYes) {
     EXPECT_EQ(w.UndoGreyed(), answer == IDYES) << label;
     EXPECT_EQ(w.form().CLB->Count(), 2) << label;
   }
+}
+
+TEST(Undo, FileChangedSinceIsNamedAndKeptUnlessPutBackAndRedoBringsItBack) {
+  UndoWindow w({"a.ini", "b.ini"});
+  w.Create();
+  w.WriteEngine("0.5");
+  const std::string afterFirst = w.Bytes("b.ini");
+  w.WriteEngine("0.7");
+  const std::string afterSecond = w.Bytes("b.ini");
+  const std::string byHand = SoundBankText("0.99");
+  w.fixture.Folder().writeFile(w.BankPath("a.ini"), byHand);
+  const std::vector<TBackupSet> sets = w.Store().Sets();
+  ASSERT_EQ(sets.size(), 2u);
+  auto changedQuestion = [](const std::string& date) {
+    return "a.ini a changé depuis / has changed since " + date +
+           "\rLe garder tel qu'il est ? Non le remet comme avant.\rKeep it as it is? No puts it back as it was.";
+  };
+
+  // Yes, the first button, keeps the change.
+  w.Choose(UndoCommand, {IDYES, IDYES});
+  ASSERT_EQ(w.Boxes().size(), 2u);
+  EXPECT_EQ(w.Boxes()[1].text, changedQuestion(sets[1].Date()));
+  EXPECT_EQ(w.Boxes()[1].buttons, (std::vector<std::string>{"&Yes", "&No"}));
+  EXPECT_EQ(w.Bytes("a.ini"), byHand);
+  EXPECT_EQ(w.Bytes("b.ini"), afterFirst);
+
+  w.Choose(UndoCommand, {IDYES, IDNO});
+  ASSERT_EQ(w.Boxes().size(), 4u);
+  EXPECT_EQ(w.Boxes()[3].text, changedQuestion(sets[0].Date()));
+  for (const char* name : {"a.ini", "b.ini"}) EXPECT_EQ(w.Bytes(name), SoundBankText()) << name;
+  EXPECT_TRUE(w.UndoGreyed());
+
+  ASSERT_FALSE(w.Greyed(RedoCommand));
+  const TBackupSet undo = *w.Store().NextToRedo();
+  w.Choose(RedoCommand, {IDYES});
+  ASSERT_EQ(w.Boxes().size(), 5u);
+  EXPECT_EQ(w.Boxes()[4].text, "Rétablir ce que l'annulation du " + undo.Date() +
+                                   " a remplacé (2 fichiers) ?\rBring back what the undo of " + undo.Date() +
+                                   " replaced (2 files)?");
+  EXPECT_EQ(w.Bytes("a.ini"), byHand);
+  EXPECT_EQ(w.Bytes("b.ini"), afterFirst);
+  EXPECT_NE(afterFirst, afterSecond);
+}
+
+TEST(Undo, SetsWithoutTheirOwnRecordAreNamedAndNeverUsed) {
+  UndoWindow w({"a.ini"});
+  // A set as an older Klangor, or another program, left it: its list names
+  // a file outside the game and its marker says it was being written.
+  const std::string planted = "LocalAppData\\Klangor\\Backups\\2024-05-01 10.00.00";
+  w.fixture.Folder().makeFolder(planted);
+  w.fixture.Folder().makeFolder("Windows");
+  w.fixture.Folder().writeFile("Windows\\win.ini", "[windows]\r\n");
+  w.fixture.Folder().writeFile(planted + "\\win.ini", "overwritten");
+  w.fixture.Folder().writeFile(planted + "\\files.txt",
+                               "win.ini\t" + w.fixture.Folder().pathOf("Windows\\win.ini") + "\r\n");
+  w.fixture.Folder().writeFile(planted + "\\writing.marker", "");
+
+  w.Create();
+  ASSERT_EQ(w.Boxes().size(), 1u);
+  EXPECT_EQ(w.Boxes()[0].text,
+            "Une modification a été interrompue, mais sa sauvegarde ne peut pas être vérifiée ; rien n'est remis :\r"
+            "A change was interrupted, but its backup cannot be checked; nothing is put back:\r"
+            "2024-05-01 10.00.00");
+  EXPECT_FALSE(w.UndoGreyed());
+  w.Undo(IDYES);
+  ASSERT_EQ(w.Boxes().size(), 2u);
+  EXPECT_EQ(w.Boxes()[1].text,
+            "Ces dossiers de sauvegarde ne peuvent pas être vérifiés ; Klangor ne s'en sert pas :\r"
+            "These backup folders cannot be checked; Klangor does not use them:\r"
+            "2024-05-01 10.00.00");
+  EXPECT_EQ(w.fixture.Folder().readFile("Windows\\win.ini"), "[windows]\r\n");
+  EXPECT_EQ(w.Bytes("a.ini"), SoundBankText());
+  EXPECT_TRUE(w.fixture.Folder().exists(planted + "\\files.txt"));
+}
+
+TEST(Undo, WriteAnotherKlangorIsRunningIsNotOfferedBack) {
+  UndoWindow w({"a.ini", "b.ini"});
+  PressCutShort(w);
+  const std::string marker = w.Store().Sets()[0].Folder() + "\\writing.marker";
+  HANDLE running = CreateFileW(Text::ToWide(marker).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(running, INVALID_HANDLE_VALUE);
+  const std::string cut = w.Bytes("a.ini");
+  w.Create();
+  EXPECT_TRUE(w.Boxes().empty());
+  EXPECT_TRUE(w.UndoGreyed());
+  EXPECT_EQ(w.Bytes("a.ini"), cut);
+  CloseHandle(running);
+}
+
+TEST(Undo, StoreThatCannotTakeASetStopsTheWriteAndSaysWhere) {
+  UndoWindow w({"a.ini"});
+  w.fixture.Folder().makeFolder("LocalAppData\\Klangor");
+  w.fixture.Folder().writeFile("LocalAppData\\Klangor\\Backups", "");
+  w.Create();
+  w.WriteEngine("0.5");
+  const std::string reason =
+      "\run fichier occupe la place du dossier / a file stands where the folder should be : " + w.fixture.BackupsPath();
+  ASSERT_EQ(w.Boxes().size(), 1u);
+  EXPECT_EQ(w.Boxes()[0].text,
+            "Aucun fichier n'a été modifié : la sauvegarde est impossible.\r"
+            "No file was modified: no backup can be made." +
+                reason);
+  EXPECT_EQ(w.Bytes("a.ini"), SoundBankText());
+  // The backups folder is not a file to hand to the shell.
+  w.Choose(OpenBackupsCommand, {});
+  ASSERT_EQ(w.Boxes().size(), 2u);
+  EXPECT_EQ(w.Boxes()[1].text,
+            "Le dossier des sauvegardes ne peut pas être ouvert.\rThe backups folder cannot be opened." + reason);
 }

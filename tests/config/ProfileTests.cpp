@@ -1,5 +1,5 @@
 // TProfile on real files through the platform's private-profile functions:
-// its 128-character texts, the ready rule, the result and Error rules, and the
+// its 128-character texts and 259-character file name, the ready rule, the result and Error rules, and the
 // INI behaviour the write command relies on.
 #include <gtest/gtest.h>
 
@@ -75,28 +75,29 @@ TEST(Profile, NewInstanceIsEmptyReadingWithoutError) {
   EXPECT_EQ(profile.Error(), 0);
 }
 
-TEST(Profile, EveryTextKeepsItsFirst128Characters) {
+TEST(Profile, EveryTextKeepsItsFirstCharactersUpToItsCapacity) {
   struct Text {
     const char* name;
     void (TProfile::*set)(const std::string&);
     std::string (TProfile::*get)() const;
+    int capacity;
   };
-  const Text texts[] = {{"Category", &TProfile::SetCategory, &TProfile::Category},
-                        {"KeyName", &TProfile::SetKeyName, &TProfile::KeyName},
-                        {"DefaultValue", &TProfile::SetDefaultValue, &TProfile::DefaultValue},
-                        {"DataString", &TProfile::SetDataString, &TProfile::DataString},
-                        {"IniFileName", &TProfile::SetIniFileName, &TProfile::IniFileName}};
+  const Text texts[] = {{"Category", &TProfile::SetCategory, &TProfile::Category, 128},
+                        {"KeyName", &TProfile::SetKeyName, &TProfile::KeyName, 128},
+                        {"DefaultValue", &TProfile::SetDefaultValue, &TProfile::DefaultValue, 128},
+                        {"DataString", &TProfile::SetDataString, &TProfile::DataString, 128},
+                        {"IniFileName", &TProfile::SetIniFileName, &TProfile::IniFileName, 259}};
   // Characters of one to four bytes each: the limit counts characters.
   const char* const letters[] = {"a", "é", "ł", "Ж", "日", "😀"};
-  std::string first128, long129;
-  for (int i = 0; i < 129; ++i) {
-    if (i == 128) first128 = long129;
-    long129 += letters[i % 6];
-  }
   for (const Text& text : texts) {
+    std::string first, longer;
+    for (int i = 0; i <= text.capacity; ++i) {
+      if (i == text.capacity) first = longer;
+      longer += letters[i % 6];
+    }
     TProfile profile(nullptr);
     const std::pair<std::string, std::string> cases[] = {
-        {"short", "short"}, {first128, first128}, {long129, first128}, {long129 + long129, first128}};
+        {"short", "short"}, {first, first}, {longer, first}, {longer + longer, first}};
     for (const auto& [value, kept] : cases) {
       (profile.*text.set)(value);
       EXPECT_EQ((profile.*text.get)(), kept) << text.name << " given " << value.size() << " bytes";
@@ -268,16 +269,38 @@ TEST_F(ProfileTest, WriteThatCannotBeDoneFailsAndLeavesTheFile) {
   EXPECT_EQ(profile.Error(), 0);
 }
 
-TEST_F(ProfileTest, FileNameLongerThan128CharactersIsCut) {
-  // Why the write command refuses such paths: the value lands in another file.
-  const std::string name = folder.pathOf(std::string(140 - folder.path().size(), 'n') + ".ini");
-  ASSERT_GT(name.size(), 128u);
-  Aim(paWrite, "AMP::SOUNDS", "Engine");
-  profile.SetIniFileName(name);
-  profile.SetDataString("0.8");
-  EXPECT_TRUE(profile.Execute());
-  EXPECT_EQ(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_NE(GetFileAttributesA(name.substr(0, 128).c_str()), INVALID_FILE_ATTRIBUTES);
+TEST_F(ProfileTest, FilesAreReachedByTheirPathUpTo259CharactersAndByTheirShortNameBeyond) {
+  struct Case {
+    size_t length;  // of the file's full path
+    size_t part;    // the longest folder name on the way
+    enum { Path, ShortName, None } reached;
+  };
+  const Case cases[] = {{140, 200, Case::Path},      {259, 200, Case::Path},      {260, 200, Case::ShortName},
+                        {261, 200, Case::ShortName}, {400, 200, Case::ShortName}, {400, 3, Case::None}};
+  for (const Case& c : cases) {
+    const std::string folderName = klangor::test::deepName(c.length - folder.path().size() - 7, c.part);
+    folder.makeFolder(folderName);
+    const std::string relative = folderName + "\\a.ini", path = folder.pathOf(relative);
+    ASSERT_EQ(path.size(), c.length);
+    folder.writeFile(relative, SoundBank);
+    const std::string label = std::to_string(c.length) + " in parts of " + std::to_string(c.part);
+
+    // The profile functions themselves: the path up to 259 characters, never beyond.
+    Aim(paRead, "AMP::SOUNDS", "Engine");
+    profile.SetIniFileName(path);
+    EXPECT_EQ(profile.Execute(), c.length <= 259) << label;
+
+    const std::optional<std::string> name = TProfile::ReachableName(path);
+    ASSERT_EQ(name.has_value(), c.reached != Case::None) << label;
+    if (!name) continue;
+    EXPECT_EQ(*name == path, c.reached == Case::Path) << label;
+    EXPECT_LE(Text::Length(*name), 259u) << label;
+    Aim(paWrite, "AMP::SOUNDS", "Engine");
+    profile.SetIniFileName(*name);
+    profile.SetDataString("0.8");
+    EXPECT_TRUE(profile.Execute()) << label;
+    EXPECT_NE(folder.readFile(relative).find("Engine=0.8"), std::string::npos) << label;
+  }
 }
 
 TEST_F(ProfileTest, WriteKeepsTheFilesEncodingAndItsOtherCharacters) {

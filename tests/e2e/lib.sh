@@ -87,7 +87,9 @@ wait_gone() {
 dismiss_version_warning() {
     # Wine may replace the box's X window while it maps it, so the key goes to
     # whichever window bears the title now, until the box is gone.
-    wait_window Warning >/dev/null
+    # The download fails after the system's name lookup gives up, which on a
+    # busy machine can take longer than any window takes to show.
+    wait_window Warning 90 >/dev/null
     for _ in $(seq 10); do
         local box
         box=$(xdotool search --onlyvisible --name '^Warning$' 2>/dev/null | head -n 1) || true
@@ -152,6 +154,22 @@ key() {
     xdotool key "$@"
 }
 
+# await_line FOLDER LINE NAME...: waits (up to 20 s) until each named file of
+# the folder holds the line (CR aside); fails naming the first that does not.
+await_line() {
+    local folder=$1 line=$2 name pending
+    shift 2
+    for _ in $(seq 100); do
+        pending=
+        for name in "$@"; do
+            tr -d '\r' <"$folder/$name" | grep -qxF "$line" || { pending=$name; break; }
+        done
+        [ -z "$pending" ] && return 0
+        sleep 0.2
+    done
+    fail "$pending does not hold $line"
+}
+
 # screenshot FILE: the whole screen as PNG.
 screenshot() {
     xwd -root -silent | convert xwd:- "$1"
@@ -164,24 +182,28 @@ menu_window() {
         match($0, /[0-9]+x[0-9]+\+[0-9]+\+[0-9]+/); split(substr($0, RSTART, RLENGTH), g, "+"); print $1, "+" g[2] "+" g[3]; exit }'
 }
 
-# open_window_menu: opens the main window's menu with Alt+Space and sets
-# menu to what menu_window gives. The keyboard focus may reach the window a
-# moment after it is asked for, and Alt+Space pressed before that opens
-# nothing: pressed again until the menu is open.
+# open_window_menu [MAIN_WINDOW]: opens the main window's menu with
+# Alt+Space and sets menu to what menu_window gives. The keyboard focus may
+# reach the window a moment after it is asked for, and Alt+Space pressed
+# before that opens nothing: pressed again, but only after waiting long
+# enough that a second press cannot close a menu that was merely slow to
+# show. Keys sent the moment the menu shows may reach the window before the
+# menu takes them.
 open_window_menu() {
-    local window
-    window=$(wait_window Klangor)
+    local window=${1:-}
+    [ -n "$window" ] || window=$(wait_window Klangor)
     menu=
     for _ in 1 2 3; do
         xdotool windowfocus --sync "$window" 2>/dev/null || true
         key alt+space
-        for _ in $(seq 20); do
+        for _ in $(seq 50); do
             menu=$(menu_window)
-            [ -n "$menu" ] && return 0
+            [ -n "$menu" ] && break 2
             sleep 0.1
         done
     done
-    fail "the window menu did not open"
+    [ -n "$menu" ] || fail "the window menu did not open"
+    sleep 0.5
 }
 
 # shoot_window_menu FILE: the screen with the open menu on it. Captured from

@@ -50,7 +50,7 @@ main_window=$(wait_window Klangor)
 open_window_menu
 [ -z "${KLANGOR_SHOTS:-}" ] || shoot_window_menu "$KLANGOR_SHOTS/system-menu.png"
 key Up Up Up Return
-for _ in $(seq 50); do
+for _ in $(seq 150); do
     [ "$(windows_titled Klangor)" -ge 2 ] && break
     sleep 0.2
 done

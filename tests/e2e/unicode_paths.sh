@@ -49,19 +49,8 @@ modify=$(inspect | awk -F'\t' '$1 == "control" && $6 == "Modifier les fichiers /
 [ -n "$modify" ] || fail "no button \"Modifier les fichiers / Modify files\""
 click_inside "$modify"
 
-written() {
-    tr -d '\r' <"$audio/$1" | grep -qx 'Engine=0.8'
-}
-for _ in $(seq 100); do
-    pending=0
-    for name in "${names[@]}"; do written "$name" || pending=1; done
-    [ "$pending" -eq 0 ] && break
-    sleep 0.2
-done
-for name in "${names[@]}"; do
-    written "$name" || fail "$name was not written under its own name"
-    echo "ok: $name holds Engine=0.8"
-done
+await_line "$audio" Engine=0.8 "${names[@]}"
+echo "ok: every bank holds Engine=0.8 under its own name"
 expect_eq "the folder holds the same files, no stray one" "$before" "$(listing)"
 
 stop_klangor

@@ -31,8 +31,10 @@ std::string Utf16(const std::string& text, bool withMark) {
 
 class GameFolder {
  public:
-  GameFolder() : store(folder.pathOf("Backups")), backup(store.StartSet()) {
+  GameFolder() : store(folder.pathOf("Local\\Klangor\\Backups")), backup(store.StartSet(Root())) {
     folder.makeFolder("RBR\\KOVEN\\Sounds\\Audio");
+    folder.makeFolder("Local");
+    EXPECT_FALSE(backup.Create());
     profile.SetAction(paWrite);
   }
   std::string Root() const { return folder.pathOf("RBR"); }
@@ -116,13 +118,18 @@ TEST(SoundFileWrite, RefusesWritesOrPutsBackEachKindOfFile) {
         break;
       case Absent: EXPECT_FALSE(f.folder.exists(f.Bank(c.name))) << c.name; break;
     }
-    // Exactly the files that reached the writing step have their copy.
-    ASSERT_EQ(f.backup.Copies().size(), copied && !c.values.empty() ? 1u : 0u) << c.name;
-    if (!f.backup.Copies().empty()) {
-      EXPECT_EQ(f.backup.Copies()[0].OriginalPath, f.Path(c.name));
+    // Exactly the files that reached the writing step have their copy, and
+    // the record holds it with what the write left.
+    const std::vector<TSetRecord::TEntry>& entries = f.backup.Record().Entries;
+    ASSERT_EQ(entries.size(), copied && !c.values.empty() ? 1u : 0u) << c.name;
+    if (!entries.empty()) {
+      EXPECT_EQ(entries[0].OriginalPath, f.Path(c.name));
       std::string copy;
-      WinFile::Read(f.backup.Folder() + "\\" + f.backup.Copies()[0].Name, copy);
+      WinFile::Read(f.backup.Folder() + "\\" + entries[0].Name, copy);
       EXPECT_EQ(copy, c.bytes) << c.name;
+      EXPECT_EQ(entries[0].Copy, TFileDigest::Of(c.bytes)) << c.name;
+      ASSERT_TRUE(entries[0].Left.has_value()) << c.name;
+      EXPECT_EQ(*entries[0].Left, TFileDigest::Of(f.folder.readFile(f.Bank(c.name)))) << c.name;
     }
   }
 }
@@ -138,27 +145,55 @@ TEST(SoundFileWrite, FileHeldWithoutWriteSharingIsNotCopiedNorTouched) {
   EXPECT_EQ(result.Error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
   EXPECT_FALSE(result.Touched);
   EXPECT_EQ(f.folder.readFile(f.Bank("a.ini")), Bank);
-  EXPECT_FALSE(f.backup.Exists());
+  EXPECT_TRUE(f.backup.Record().Entries.empty());
 }
 
 TEST(SoundFileWrite, NoBackupCopyMeansNoWrite) {
-  // The backups folder cannot be made: a file stands where it would go.
+  // The set cannot be made: a file stands where the store's folder would go.
   GameFolder f;
-  f.folder.writeFile("Backups", "");
+  f.folder.makeFolder("Blocked");
+  f.folder.writeFile("Blocked\\Klangor", "");
+  TBackupSet blocked = TBackupStore(f.folder.pathOf("Blocked\\Klangor\\Backups")).StartSet(f.Root());
+  EXPECT_EQ(blocked.Create().Kind, sfNotAFolder);
   f.folder.writeFile(f.Bank("a.ini"), Bank);
-  const TFileResult result = f.Write("a.ini", EngineAndChannels);
-  EXPECT_EQ(result.Failure, wfBackupFailed);
-  EXPECT_NE(result.Error, 0u);
-  EXPECT_EQ(FailureText(result),
-            "copie de sauvegarde impossible / backup copy failed (" + WinFile::SystemMessage(result.Error) + ")");
+  TSoundFileWrite job(f.Root(), "a.ini", EngineAndChannels, blocked, f.profile);
+  EXPECT_FALSE(job.Run());
+  EXPECT_EQ(job.Result().Failure, wfBackupFailed);
+  EXPECT_NE(job.Result().Error, 0u);
+  EXPECT_EQ(FailureText(job.Result()),
+            "copie de sauvegarde impossible / backup copy failed (" + WinFile::SystemMessage(job.Result().Error) + ")");
   EXPECT_EQ(f.folder.readFile(f.Bank("a.ini")), Bank);
 }
 
-TEST(SoundFileWrite, PathsLongerThanTheProfileHoldsAreRefused) {
+TEST(SoundFileWrite, BanksAtAnyPathLengthAreWrittenUnlessNoFormFitsTheProfile) {
+  struct Case {
+    size_t length;  // of the bank's full path
+    size_t part;    // the longest folder name of the root
+    TWriteFailure failure;
+  };
+  const Case cases[] = {
+      {140, 200, wfNone}, {259, 200, wfNone}, {261, 200, wfNone}, {400, 200, wfNone}, {400, 3, wfPathTooLong}};
   GameFolder f;
-  const std::string fits(128 - SoundFolderOf(f.Root()).size() - 1, 'x');
-  for (const std::string& name : {fits, fits + "y"}) f.folder.writeFile(f.Bank(name), Bank);
-  EXPECT_EQ(f.Write(fits, EngineAndChannels).Failure, wfNone);
-  EXPECT_EQ(f.Write(fits + "y", EngineAndChannels).Failure, wfPathTooLong);
-  EXPECT_EQ(f.folder.readFile(f.Bank(fits + "y")), Bank);
+  for (const Case& c : cases) {
+    const std::string tail = "\\KOVEN\\Sounds\\Audio\\a.ini";
+    const std::string rootName = std::string(c.part > 8 ? "RL" : "RS") + "\\" +
+                                 klangor::test::deepName(c.length - f.folder.path().size() - tail.size() - 4, c.part);
+    const std::string bank = rootName + tail;
+    f.folder.makeFolder(rootName + "\\KOVEN\\Sounds\\Audio");
+    f.folder.writeFile(bank, Bank);
+    ASSERT_EQ(f.folder.pathOf(bank).size(), c.length);
+    // A set of its own for each root: a set copies a file name once.
+    TBackupSet backup = f.store.StartSet(f.folder.pathOf(rootName));
+    ASSERT_FALSE(backup.Create());
+    TSoundFileWrite job(f.folder.pathOf(rootName), "a.ini", EngineAndChannels, backup, f.profile);
+    job.Run();
+    EXPECT_EQ(job.Result().Failure, c.failure) << c.length << " in parts of " << c.part;
+    const std::string now = f.folder.readFile(bank);
+    EXPECT_EQ(now.find("Engine=0.8") != std::string::npos, c.failure == wfNone) << c.length;
+    if (c.failure != wfNone) {
+      EXPECT_EQ(now, Bank) << c.length;
+    }
+  }
+  EXPECT_EQ(FailureText({"a.ini", wfPathTooLong}),
+            "chemin trop long pour Windows (plus de 259 caractères) / path too long for Windows (over 259 characters)");
 }

@@ -10,6 +10,13 @@
 namespace klangor::test {
 namespace {
 
+// Test folders may hold paths past 260 characters; the tests' paths are
+// always full and use backslashes only, so the extended form is the prefix.
+std::wstring fileName(const std::string& path) {
+  const std::wstring wide = widen(path);
+  return wide.size() < MAX_PATH ? wide : L"\\\\?\\" + wide;
+}
+
 std::runtime_error failure(const std::string& what, const std::string& path) {
   return std::runtime_error(what + " \"" + path + "\" failed, error " + std::to_string(GetLastError()));
 }
@@ -18,22 +25,22 @@ std::runtime_error failure(const std::string& what, const std::string& path) {
 // since DeleteFile and RemoveDirectory refuse them on Windows.
 void removeTree(const std::string& folder) {
   WIN32_FIND_DATAW entry;
-  HANDLE search = FindFirstFileW(widen(folder + "\\*").c_str(), &entry);
+  HANDLE search = FindFirstFileW(fileName(folder + "\\*").c_str(), &entry);
   if (search != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = narrow(entry.cFileName);
       if (name == "." || name == "..") continue;
       const std::string child = folder + "\\" + name;
-      SetFileAttributesW(widen(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+      SetFileAttributesW(fileName(child).c_str(), FILE_ATTRIBUTE_NORMAL);
       if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         removeTree(child);
       else
-        DeleteFileW(widen(child).c_str());
+        DeleteFileW(fileName(child).c_str());
     } while (FindNextFileW(search, &entry));
     FindClose(search);
   }
-  SetFileAttributesW(widen(folder).c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryW(widen(folder).c_str());
+  SetFileAttributesW(fileName(folder).c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(fileName(folder).c_str());
 }
 
 }  // namespace
@@ -50,7 +57,7 @@ TempFolder::TempFolder() {
   for (int attempt = 0; attempt < 1000; ++attempt) {
     std::string candidate =
         base + "\\klangor-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++);
-    if (CreateDirectoryW(widen(candidate).c_str(), nullptr)) {
+    if (CreateDirectoryW(fileName(candidate).c_str(), nullptr)) {
       path_ = candidate;
       return;
     }
@@ -68,7 +75,7 @@ void TempFolder::makeFolder(const std::string& relative) const {
   do {
     end = relative.find('\\', end + 1);
     const std::string folder = pathOf(relative.substr(0, end));
-    if (!CreateDirectoryW(widen(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    if (!CreateDirectoryW(fileName(folder).c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
       throw failure("CreateDirectoryW", folder);
   } while (end != std::string::npos);
 }
@@ -76,7 +83,7 @@ void TempFolder::makeFolder(const std::string& relative) const {
 void TempFolder::writeFile(const std::string& relative, const std::string& bytes) const {
   const std::string file = pathOf(relative);
   HANDLE handle =
-      CreateFileW(widen(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+      CreateFileW(fileName(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) throw failure("CreateFileW", file);
   DWORD written = 0;
   const BOOL ok = WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -86,7 +93,7 @@ void TempFolder::writeFile(const std::string& relative, const std::string& bytes
 
 std::string TempFolder::readFile(const std::string& relative) const {
   const std::string file = pathOf(relative);
-  HANDLE handle = CreateFileW(widen(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE handle = CreateFileW(fileName(file).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) throw failure("CreateFileW", file);
   std::string bytes;
@@ -114,7 +121,13 @@ std::vector<std::string> TempFolder::readLines(const std::string& relative) cons
 }
 
 bool TempFolder::exists(const std::string& relative) const {
-  return GetFileAttributesW(widen(pathOf(relative)).c_str()) != INVALID_FILE_ATTRIBUTES;
+  return GetFileAttributesW(fileName(pathOf(relative)).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string deepName(size_t length, size_t part, char letter) {
+  std::string name;
+  for (; length > part + 1; length -= part + 1) name += std::string(part, letter) + "\\";
+  return name + std::string(length, letter);
 }
 
 std::vector<std::string> withoutBlankLines(const std::vector<std::string>& lines) {

@@ -34,6 +34,12 @@ class TempFolder {
   std::string path_;
 };
 
+// A relative folder name of exactly `length` characters, in parts of at most
+// `part` letters: deep paths of a chosen length. Parts of eight letters or
+// fewer are their own short (8.3) names, so a path made of them has no
+// shorter form.
+std::string deepName(size_t length, size_t part = 200, char letter = 'd');
+
 // The lines minus the blank ones. Wine's private-profile writer drops blank lines
 // when it saves a file and Windows keeps them, so INI files are compared this way.
 std::vector<std::string> withoutBlankLines(const std::vector<std::string>& lines);
