@@ -154,10 +154,11 @@ TEST(GameFolderMemory, TheMenuListsTheLastFiveNewestFirstAndChoosingOneListsIt) 
                                              games[4], games[3], games[2]}));
   // Separator, the folder items, the recent folders, separator, the backup items.
   const auto command = [](TCommand c) { return TSystemMenu::CommandOf(c); };
-  EXPECT_EQ(g.MenuFrom(command(TCommand::SaveValues)),
-            (std::vector<UINT>{command(TCommand::SaveValues), command(TCommand::LoadValues),
-                               command(TCommand::ChooseFolder), Recent(0), Recent(1), Recent(2), Recent(3), Recent(4),
-                               0, command(TCommand::Undo), command(TCommand::OpenBackups), command(TCommand::About)}));
+  EXPECT_EQ(
+      g.MenuFrom(command(TCommand::SaveValues)),
+      (std::vector<UINT>{command(TCommand::SaveValues), command(TCommand::LoadValues), command(TCommand::ChooseFolder),
+                         Recent(0), Recent(1), Recent(2), Recent(3), Recent(4), 0, command(TCommand::Redo),
+                         command(TCommand::Undo), command(TCommand::OpenBackups), command(TCommand::About)}));
 
   SendMessageW(g.form().Handle(), WM_SYSCOMMAND, Recent(2), 0);
   EXPECT_EQ(g.form().Edit2->Text(), games[4]);

@@ -17,6 +17,9 @@ RBR_KEY='HKLM\SOFTWARE\SCi Games\Richard Burns Rally\InstallPath'
 # The game folders Klangor keeps for the player: each check starts without them.
 KLANGOR_KEY='HKCU\Software\Klangor'
 wine reg delete "$KLANGOR_KEY" /f </dev/null >/dev/null 2>&1 || true
+# Nor with the backup sets of earlier checks or programs in the prefix's
+# store, which Undo would name or offer first.
+rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Klangor
 klangor_pid=
 game_folder=
 # A folder of the check's own, removed at its end with everything in it.
