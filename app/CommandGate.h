@@ -19,6 +19,10 @@ enum class TCommand {
   OpenBackups,
   About,
   Redo,
+  SaveValues,
+  LoadValues,
+  ChooseFolder,
+  RecentFolder,
 };
 
 class TCommandGate {

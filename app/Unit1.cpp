@@ -5,8 +5,12 @@
 #include "app/About.h"
 #include "app/BusyCursor.h"
 #include "app/DropCommand.h"
+#include "app/FolderCommands.h"
 #include "app/GameFolder.h"
 #include "app/ListCommands.h"
+#include "app/PresetCommands.h"
+#include "app/PresetFile.h"
+#include "app/RecentFolders.h"
 #include "app/Shortcuts.h"
 #include "app/UndoCommand.h"
 #include "app/WriteCommand.h"
@@ -24,6 +28,17 @@ namespace {
 const char* const RedoCaption = "Rétablir la dernière annulation / Redo the last undo";
 const char* const UndoCaption = "Annuler la dernière modification / Undo the last change";
 const char* const OpenBackupsCaption = "Ouvrir le dossier des sauvegardes / Open the backups folder";
+const char* const SaveValuesCaption = "Enregistrer les valeurs… / Save values…";
+const char* const LoadValuesCaption = "Charger des valeurs… / Load values…";
+const char* const ChooseFolderCaption = "Choisir le dossier du jeu… / Choose the game folder…";
+
+// The shortcuts of the folder items, in their order.
+const struct {
+  WORD Key;
+  TShiftState Shift;
+  const char* Name;
+} FolderKeys[] = {
+    {'S', ssCtrl | ssShift, "Ctrl+Maj+S / Ctrl+Shift+S"}, {'O', ssCtrl, "Ctrl+O"}, {'B', ssCtrl, "Ctrl+B"}};
 
 }  // namespace
 
@@ -102,15 +117,19 @@ void TForm1::CreateCommands() {
     gains.push_back({Field<TEdit>("Edit" + IntToStr(n)), Field<TLabel>("Label" + IntToStr(n + 2))});
   FValues = std::make_unique<TValueFields>(
       TValueFields::TParts{*Edit1, *CheckBox1, *CheckBox2, std::move(gains), ValueEdits()});
-  FGameFolder =
-      std::make_unique<TGameFolder>(TGameFolder::TParts{*Edit2, *RegistryReader1, *BFC_Dir1, *CLB, *Label1, *PC1});
+  FRecent = std::make_unique<TRecentFolders>();
+  FGameFolder = std::make_unique<TGameFolder>(
+      TGameFolder::TParts{*Edit2, *RegistryReader1, *BFC_Dir1, *CLB, *Label1, *PC1, *FRecent});
   FWrite = std::make_unique<TWriteCommand>(TWriteCommand::TParts{*FValues, *FGameFolder, *CLB, *Profile1, FBackups});
   FUndo = std::make_unique<TUndoCommand>(FBackups, *FGameFolder);
   FListCommands = std::make_unique<TListCommands>(TListCommands::TParts{*CLB, *bButton3, *FValues, *bButton4});
-  FDrop = std::make_unique<TDropCommand>(*FGameFolder);
+  FPresets = std::make_unique<TPresetCommands>(TPresetCommands::TParts{*FValues, *FGameFolder});
+  FFolders = std::make_unique<TFolderCommands>(*FGameFolder);
+  FDrop = std::make_unique<TDropCommand>(*FGameFolder, *FPresets);
   FShortcuts = std::make_unique<TShortcuts>(TShortcuts::TParts{*bButton1, *bButton5, *bButton4, *bButton3});
   FShortcuts->Add(
       {VK_ESCAPE, 0, "Échap / Esc", TCommand::Quit, [this] { Close(); }, [this] { return bButton2->Caption(); }});
+  AddFolderShortcuts();
   FAbout = std::make_unique<TAboutBox>(*VersionChecker1, FBackups, *FShortcuts);
 }
 
@@ -118,16 +137,39 @@ void TForm1::InitializeWnd() {
   TForm::InitializeWnd();
   DragAcceptFiles(Handle(), TRUE);
   FSystemMenu.Attach(Handle(), SystemMenuItems(), [this](TCommand command) { return FShortcuts->NameOf(command); });
+  FSystemMenu.AttachList({TCommand::RecentFolder, TCommand::ChooseFolder, [this] { return FFolders->RecentCaptions(); },
+                          [this](size_t index) { FFolders->TakeRecent(index); }});
 }
 
-// The window menu's own items, in menu order.
+// The window menu's own items, in menu order; the recent folders follow
+// the folder items.
 std::vector<TSystemMenu::TItem> TForm1::SystemMenuItems() {
+  std::vector<TSystemMenu::TItem> items = FolderItems();
+  items.insert(
+      items.end(),
+      {
+          {RedoCaption, TCommand::Redo, [this] { FUndo->RedoLastUndo(); }, [this] { return FUndo->CanRedo(); }, true},
+          {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
+          {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
+          {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},
+      });
+  return items;
+}
+
+std::vector<TSystemMenu::TItem> TForm1::FolderItems() {
   return {
-      {RedoCaption, TCommand::Redo, [this] { FUndo->RedoLastUndo(); }, [this] { return FUndo->CanRedo(); }},
-      {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
-      {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
-      {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},
+      {SaveValuesCaption, TCommand::SaveValues, [this] { FPresets->Save(Handle()); }, nullptr, true},
+      {LoadValuesCaption, TCommand::LoadValues, [this] { FPresets->Load(Handle()); }, nullptr},
+      {ChooseFolderCaption, TCommand::ChooseFolder, [this] { FFolders->Choose(Handle()); }, nullptr},
   };
+}
+
+void TForm1::AddFolderShortcuts() {
+  const std::vector<TSystemMenu::TItem> items = FolderItems();
+  for (size_t i = 0; i < items.size(); ++i)
+    FShortcuts->Add({FolderKeys[i].Key, FolderKeys[i].Shift, FolderKeys[i].Name, items[i].Command,
+                     [this, item = items[i]] { FGate.Run(item.Command, item.Run); },
+                     [caption = items[i].Caption] { return caption; }});
 }
 
 const std::vector<TForm1::GainRow>& TForm1::GainRows() const { return FValues->Gains(); }
@@ -146,8 +188,15 @@ void TForm1::ShowShortcutTips() {
 void TForm1::FormCreate(TObject*) {
   ShowShortcutTips();
   FUndo->AskAboutInterruptedWrite();
-  FGameFolder->TakeStartRoot(FFolderArgument);
+  TakeStartArgument();
   VersionChecker1->CheckVersion();
+}
+
+void TForm1::TakeStartArgument() {
+  const std::string preset = UnquotedPath(FFolderArgument);
+  if (!IsPresetPath(preset)) return FGameFolder->TakeStartRoot(FFolderArgument);
+  FGameFolder->TakeStartRoot({});
+  FPresets->LoadFile(preset);
 }
 
 void TForm1::bButton1Click(TObject*) {

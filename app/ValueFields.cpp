@@ -1,5 +1,6 @@
 #include "app/ValueFields.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/Dialogs.h"
@@ -89,4 +90,22 @@ void TValueFields::FillShipped() {
 void TValueFields::Clear() {
   FParts.Channels.SetText("");
   for (const TGainRow& row : FParts.Gains) row.Field->SetText("");
+}
+
+std::vector<TSetting> TValueFields::Settings() const {
+  std::vector<TSetting> settings = {{OptionsSection, "NumberChannels", ShippedChannels},
+                                    {OptionsSection, "EnableEQOnCars", ""}};
+  for (size_t row = 0; row < FParts.Gains.size(); ++row)
+    settings.push_back({GainSection, FParts.Gains[row].KeyLabel->Caption(), ShippedGains[row]});
+  return settings;
+}
+
+int TValueFields::FillFromFile(const std::string& path) {
+  // In the order of Settings(): the channel count, the switch, the gains.
+  const std::vector<std::optional<std::string>> values = TBankValues::Read(path, Settings()).Values;
+  FParts.Channels.SetText(values[0].value_or(""));
+  if (values[1] == "True") FParts.Equaliser.SetChecked(true);
+  for (size_t row = 0; row < FParts.Gains.size(); ++row) FParts.Gains[row].Field->SetText(values[row + 2].value_or(""));
+  return static_cast<int>(
+      std::count_if(values.begin(), values.end(), [](const auto& value) { return value.has_value(); }));
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/BankValues.h"
 #include "components/safewrite/IniContent.h"
 
 class TCheckBox;
@@ -44,6 +45,15 @@ class TValueFields {
   // The values the game ships with, or empty fields.
   void FillShipped();
   void Clear();
+
+  // The thirty settings in writing order: the channel count, the equaliser
+  // switch (the game ships no value for it), then the gains.
+  std::vector<TSetting> Settings() const;
+  // The file's values, read as the current-values table reads them: each
+  // field gets the file's value or is emptied where the file lacks the key;
+  // the equaliser switch is ticked when the file says "True" and left as it
+  // is otherwise. Returns how many of the thirty keys the file holds.
+  int FillFromFile(const std::string& path);
 
  private:
   TParts FParts;
