@@ -18,13 +18,26 @@ struct TRule {
 };
 
 const TRule Rules[] = {
-    {TCommand::Write, TWhileWriting::Waits, true},          {TCommand::Quit, TWhileWriting::Ends, false},
-    {TCommand::TakeTypedRoot, TWhileWriting::Waits, false}, {TCommand::TickAll, TWhileWriting::Waits, false},
-    {TCommand::FillValues, TWhileWriting::Waits, false},    {TCommand::Drop, TWhileWriting::Waits, false},
-    {TCommand::Undo, TWhileWriting::Waits, false},          {TCommand::OpenBackups, TWhileWriting::Runs, false},
-    {TCommand::About, TWhileWriting::Runs, false},          {TCommand::Redo, TWhileWriting::Waits, false},
-    {TCommand::CurrentValues, TWhileWriting::Runs, false},  {TCommand::UseValues, TWhileWriting::Waits, false},
-    {TCommand::Preview, TWhileWriting::Waits, false},       {TCommand::History, TWhileWriting::Waits, false},
+    {TCommand::Write, TWhileWriting::Waits, true},
+    {TCommand::Quit, TWhileWriting::Ends, false},
+    {TCommand::TakeTypedRoot, TWhileWriting::Waits, false},
+    {TCommand::TickAll, TWhileWriting::Waits, false},
+    {TCommand::FillValues, TWhileWriting::Waits, false},
+    {TCommand::Drop, TWhileWriting::Waits, false},
+    {TCommand::Undo, TWhileWriting::Waits, false},
+    {TCommand::OpenBackups, TWhileWriting::Runs, false},
+    {TCommand::About, TWhileWriting::Runs, false},
+    {TCommand::Redo, TWhileWriting::Waits, false},
+    // The system's dialogs open their own modal loop, which would hold the
+    // write between two files until closed.
+    {TCommand::SaveValues, TWhileWriting::Waits, false},
+    {TCommand::LoadValues, TWhileWriting::Waits, false},
+    {TCommand::ChooseFolder, TWhileWriting::Waits, false},
+    {TCommand::RecentFolder, TWhileWriting::Waits, false},
+    {TCommand::CurrentValues, TWhileWriting::Runs, false},
+    {TCommand::UseValues, TWhileWriting::Waits, false},
+    {TCommand::Preview, TWhileWriting::Waits, false},
+    {TCommand::History, TWhileWriting::Waits, false},
 };
 
 const TRule& RuleOf(TCommand command) {

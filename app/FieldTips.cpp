@@ -9,9 +9,9 @@
 #include "app/BankValues.h"
 #include "app/GameFolder.h"
 #include "app/ValueFields.h"
-#include "app/WindowDpi.h"
 #include "components/config/GameFolders.h"
 #include "framework/Controls.h"
+#include "framework/Dpi.h"
 #include "framework/SysUtils.h"
 #include "framework/Text.h"
 
@@ -26,7 +26,7 @@ HWND MakeTip(HWND owner) {
   HWND tip =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ScaledToDpi(TipWidth, WindowDpi(owner)));
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, TDpi::OfWindow(owner).Scale(TipWidth));
   return tip;
 }
 
@@ -139,7 +139,7 @@ void TFieldTips::ShowFocusTip() {
   SendMessageW(FocusTip(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&track));
   RECT bounds{};
   GetWindowRect(field, &bounds);
-  const int gap = ScaledToDpi(FocusTipGap, WindowDpi(field));
+  const int gap = TDpi::OfWindow(field).Scale(FocusTipGap);
   SendMessageW(FFocusTip, TTM_TRACKPOSITION, 0, MAKELPARAM(bounds.left, bounds.bottom + gap));
   SendMessageW(FFocusTip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&track));
 }

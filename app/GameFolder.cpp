@@ -1,5 +1,6 @@
 #include "app/GameFolder.h"
 
+#include "app/RecentFolders.h"
 #include "components/config/BFC_Dir.h"
 #include "components/config/GameFolders.h"
 #include "components/config/RegistryReader.h"
@@ -32,7 +33,7 @@ TGameFolder::TGameFolder(TParts parts) : FParts(parts) {}
 
 void TGameFolder::TakeStartRoot(const std::string& folderArgument) {
   if (UnquotedPath(folderArgument).empty()) {
-    FRoot = FParts.Registry.ReadString("");
+    FRoot = StartRoot();
     FParts.Path.SetText(FRoot);
     return ListSoundFiles();
   }
@@ -40,6 +41,31 @@ void TGameFolder::TakeStartRoot(const std::string& folderArgument) {
   // The count and the bar would otherwise keep the layout's own texts,
   // as if something had been listed.
   if (!TakeTypedRoot()) ShowListed();
+}
+
+std::string TGameFolder::StartRoot() const {
+  std::string root = FParts.Registry.ReadString("");
+  if (ListsBanks(root)) return root;
+  std::string kept = FParts.Recent.Last();
+  return ListsBanks(kept) ? kept : root;
+}
+
+bool TGameFolder::ListsBanks(const std::string& root) const {
+  // A relative path would depend on the folder the program was started in.
+  const bool absolute = (root.size() > 2 && root[1] == ':' && root[2] == '\\') || root.rfind("\\\\", 0) == 0;
+  if (!absolute || !DirectoryExists(SoundFolderOf(root))) return false;
+  TBFC_Dir probe(nullptr);
+  probe.SetFileName(FParts.Lister.FileName());
+  probe.SetPathName(SoundFolderOf(root));
+  probe.ReadDir();
+  return probe.ListFiles().Count() > 0;
+}
+
+std::vector<std::string> TGameFolder::RecentRoots() const {
+  std::vector<std::string> roots;
+  for (std::string& root : FParts.Recent.Recent())
+    if (ListsBanks(root)) roots.push_back(std::move(root));
+  return roots;
 }
 
 void TGameFolder::TakePath(const std::string& path) {
@@ -70,6 +96,7 @@ void TGameFolder::ListSoundFiles() {
   ShowListed();
   list.CheckAll(false);
   list.EndUpdate();
+  if (list.Count() > 0) FParts.Recent.Remember(FRoot);
   if (OnListed) OnListed();
 }
 

@@ -1,6 +1,10 @@
 // The game root the window works on and the list of its sound folder. The
-// root comes from the registry at start-up, or from the path field: typed
-// and confirmed, dropped, or given on the command line. A path is used
+// root comes from the registry at start-up (or, when the registry's gives
+// no bank, the folder kept from an earlier session), or from the path field:
+// typed and confirmed, dropped, picked, chosen among the recent folders, or
+// given on the command line. Every folder that lists a bank is kept as the
+// last and newest recent one; a kept folder is read back as untrusted input
+// and used only once it passes the checks of ListsBanks. A path is used
 // without the double quotes around it, as Explorer's "Copy as path" puts
 // them or as a quoted command-line argument ending in a backslash leaves one
 // behind; no Windows path holds a double quote.
@@ -16,6 +20,7 @@ class TEdit;
 class TLabel;
 class TLMDCheckListBox;
 class TProgressCyl;
+class TRecentFolders;
 class TRegistryReader;
 
 std::string UnquotedPath(const std::string& path);
@@ -29,6 +34,7 @@ class TGameFolder {
     TLMDCheckListBox& List;
     TLabel& Count;
     TProgressCyl& Bar;
+    TRecentFolders& Recent;
   };
   explicit TGameFolder(TParts parts);
 
@@ -46,6 +52,13 @@ class TGameFolder {
   // Fills the list from the sound folder below the root, ticks every file
   // and empties the progress bar.
   void ListSoundFiles();
+  // Whether the folder is a game root whose sound folder lists at least one
+  // bank: an absolute path whose sound folder fits the platform's limit and
+  // exists. Nothing shown changes.
+  bool ListsBanks(const std::string& root) const;
+  // The recent folders that pass that check, newest first.
+  std::vector<std::string> RecentRoots() const;
+
   // The write's root is the path field's text, not tested for existence;
   // false, after telling so, when it is empty or too long for any file.
   bool TakeRootForWrite();
@@ -64,6 +77,8 @@ class TGameFolder {
   // The path field's text without surrounding quotes, which are removed
   // from the field too.
   std::string TypedRoot();
+  // The registry's root, or the kept one where the registry's lists nothing.
+  std::string StartRoot() const;
   // The list's count in its label, and the bar emptied for as many files.
   void ShowListed();
 

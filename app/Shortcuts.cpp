@@ -48,7 +48,6 @@ bool TShortcuts::Press(WORD key, TShiftState shift) const {
 
 std::vector<std::string> TShortcuts::Lines() const {
   std::vector<std::string> lines;
-  for (const TShortcut& shortcut : FShortcuts)
-    if (!shortcut.InMenu) lines.push_back(shortcut.Name + " : " + shortcut.Meaning());
+  for (const TShortcut& shortcut : FShortcuts) lines.push_back(shortcut.Name + " : " + shortcut.Meaning());
   return lines;
 }

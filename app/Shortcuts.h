@@ -29,12 +29,8 @@ class TShortcuts {
     std::string Name;
     TCommand Command;
     std::function<void()> Run;
-    // What it does now, as the About box lists it; none for a shortcut in
-    // the window menu.
+    // What it does now, as the About box lists it.
     std::function<std::string()> Meaning;
-    // Shown by its window-menu item, after the item's caption, and so left
-    // out of the About box, which lists the keys nothing else shows.
-    bool InMenu = false;
   };
   explicit TShortcuts(TParts parts);
 
@@ -45,8 +41,7 @@ class TShortcuts {
   std::string NameOf(TCommand command) const;
   // Runs the shortcut of the key; false for any other key.
   bool Press(WORD key, TShiftState shift) const;
-  // One line per shortcut not in the window menu, "Ctrl+S : " followed by
-  // what it does now.
+  // One line per shortcut, "Ctrl+S : " followed by what it does now.
   std::vector<std::string> Lines() const;
 
  private:

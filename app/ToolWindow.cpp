@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/Clipboard.h"
-#include "app/WindowDpi.h"
+#include "framework/Dpi.h"
 #include "framework/Text.h"
 
 namespace {
@@ -50,16 +50,16 @@ void TToolWindow::CreateParams(TCreateParams& params) {
 
 void TToolWindow::InitializeWnd() {
   TCustomForm::InitializeWnd();
-  ApplyDpi(WindowDpi(Handle()));
+  ApplyDpi(TDpi::OfWindow(Handle()).PixelsPerInch());
 }
 
 void TToolWindow::Open() {
   if (!HandleAllocated()) {
-    const int dpi = WindowDpi(FMainWindow.Handle());
+    const TDpi dpi = TDpi::OfWindow(FMainWindow.Handle());
     RECT main{};
     GetWindowRect(FMainWindow.Handle(), &main);
-    const int offset = ScaledToDpi(DesignOffset, dpi);
-    SetBounds(main.left + offset, main.top + offset, ScaledToDpi(DesignWidth, dpi), ScaledToDpi(DesignHeight, dpi));
+    const int offset = dpi.Scale(DesignOffset);
+    SetBounds(main.left + offset, main.top + offset, dpi.Scale(DesignWidth), dpi.Scale(DesignHeight));
     HandleNeeded();
   }
   Opening();
@@ -84,7 +84,7 @@ bool TToolWindow::IsShortCut(WORD key, TShiftState shift) {
   return FMainShortcuts && FMainShortcuts(key, shift);
 }
 
-int TToolWindow::Scaled(int length) const { return ScaledToDpi(length, FDpi); }
+int TToolWindow::Scaled(int length) const { return TDpi(FDpi).Scale(length); }
 
 void TToolWindow::ApplyDpi(int dpi) {
   FDpi = dpi;

@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "app/About.h"
@@ -8,11 +9,15 @@
 #include "app/CurrentValuesWindow.h"
 #include "app/DropCommand.h"
 #include "app/FieldTips.h"
+#include "app/FolderCommands.h"
 #include "app/GameFolder.h"
 #include "app/HistoryWindow.h"
 #include "app/ListCommands.h"
+#include "app/PresetCommands.h"
+#include "app/PresetFile.h"
 #include "app/PreviewCommand.h"
 #include "app/PreviewWindow.h"
+#include "app/RecentFolders.h"
 #include "app/Shortcuts.h"
 #include "app/UndoCommand.h"
 #include "app/UseValuesCommand.h"
@@ -31,6 +36,9 @@ namespace {
 const char* const RedoCaption = "Rétablir la dernière annulation / Redo the last undo";
 const char* const UndoCaption = "Annuler la dernière modification / Undo the last change";
 const char* const OpenBackupsCaption = "Ouvrir le dossier des sauvegardes / Open the backups folder";
+const char* const SaveValuesCaption = "Enregistrer les valeurs… / Save values…";
+const char* const LoadValuesCaption = "Charger des valeurs… / Load values…";
+const char* const ChooseFolderCaption = "Choisir le dossier du jeu… / Choose the game folder…";
 
 // The keys of window-menu items, which do what choosing the item does.
 struct TMenuShortcut {
@@ -44,6 +52,9 @@ const TMenuShortcut MenuShortcuts[] = {
     {'L', ssCtrl, "Ctrl+L", TCommand::UseValues},
     {'P', ssCtrl, "Ctrl+P", TCommand::Preview},
     {'H', ssCtrl, "Ctrl+H", TCommand::History},
+    {'S', ssCtrl | ssShift, "Ctrl+Maj+S / Ctrl+Shift+S", TCommand::SaveValues},
+    {'O', ssCtrl, "Ctrl+O", TCommand::LoadValues},
+    {'B', ssCtrl, "Ctrl+B", TCommand::ChooseFolder},
 };
 
 }  // namespace
@@ -123,12 +134,15 @@ void TForm1::CreateCommands() {
     gains.push_back({Field<TEdit>("Edit" + IntToStr(n)), Field<TLabel>("Label" + IntToStr(n + 2))});
   FValues = std::make_unique<TValueFields>(
       TValueFields::TParts{*Edit1, *CheckBox1, *CheckBox2, std::move(gains), ValueEdits()});
-  FGameFolder =
-      std::make_unique<TGameFolder>(TGameFolder::TParts{*Edit2, *RegistryReader1, *BFC_Dir1, *CLB, *Label1, *PC1});
+  FRecent = std::make_unique<TRecentFolders>();
+  FGameFolder = std::make_unique<TGameFolder>(
+      TGameFolder::TParts{*Edit2, *RegistryReader1, *BFC_Dir1, *CLB, *Label1, *PC1, *FRecent});
   FWrite = std::make_unique<TWriteCommand>(TWriteCommand::TParts{*FValues, *FGameFolder, *CLB, *Profile1, FBackups});
   FUndo = std::make_unique<TUndoCommand>(FBackups, *FGameFolder);
   FListCommands = std::make_unique<TListCommands>(TListCommands::TParts{*CLB, *bButton3, *FValues, *bButton4});
-  FDrop = std::make_unique<TDropCommand>(*FGameFolder);
+  FPresets = std::make_unique<TPresetCommands>(TPresetCommands::TParts{*FValues, *FGameFolder});
+  FFolders = std::make_unique<TFolderCommands>(*FGameFolder);
+  FDrop = std::make_unique<TDropCommand>(*FGameFolder, *FPresets);
   FShortcuts = std::make_unique<TShortcuts>(TShortcuts::TParts{*bButton1, *bButton5, *bButton4, *bButton3});
   FShortcuts->Add(
       {VK_ESCAPE, 0, "Échap / Esc", TCommand::Quit, [this] { Close(); }, [this] { return bButton2->Caption(); }});
@@ -153,11 +167,17 @@ void TForm1::CreateValueCommands() {
   AddMenuShortcuts();
 }
 
+// Each does what choosing its menu item does, and the About box names it
+// by the item's caption.
 void TForm1::AddMenuShortcuts() {
-  for (const TMenuShortcut& key : MenuShortcuts)
+  const std::vector<TSystemMenu::TItem> items = SystemMenuItems();
+  for (const TMenuShortcut& key : MenuShortcuts) {
+    const auto item = std::find_if(items.begin(), items.end(),
+                                   [&key](const TSystemMenu::TItem& each) { return each.Command == key.Command; });
     FShortcuts->Add({key.Key, key.Shift, key.Name, key.Command,
-                     [this, command = key.Command] { FSystemMenu.Run(TSystemMenu::CommandOf(command)); }, nullptr,
-                     true});
+                     [this, command = key.Command] { FSystemMenu.Run(TSystemMenu::CommandOf(command)); },
+                     [caption = item->Caption] { return caption; }});
+  }
 }
 
 void TForm1::BanksChanged() {
@@ -175,20 +195,38 @@ void TForm1::InitializeWnd() {
   TForm::InitializeWnd();
   DragAcceptFiles(Handle(), TRUE);
   FSystemMenu.Attach(Handle(), SystemMenuItems(), [this](TCommand command) { return FShortcuts->NameOf(command); });
+  FSystemMenu.AttachList({TCommand::RecentFolder, TCommand::ChooseFolder, [this] { return FFolders->RecentCaptions(); },
+                          [this](size_t index) { FFolders->TakeRecent(index); }});
 }
 
-// The window menu's own items, in menu order.
+// The window menu's own items, in menu order: the values items, the folder
+// items (the recent folders follow them), the backup items and About.
 std::vector<TSystemMenu::TItem> TForm1::SystemMenuItems() {
-  return {
+  std::vector<TSystemMenu::TItem> items = {
       {CurrentValuesCaption, TCommand::CurrentValues, [this] { FCurrentValues->Open(); }, nullptr},
       {UseValuesCaption, TCommand::UseValues, [this] { FUseValues->UseSelected(); },
        [this] { return FUseValues->CanUse(); }},
       {PreviewCommandCaption, TCommand::Preview, [this] { FPreview->Run(); }, nullptr},
       {HistoryCaption, TCommand::History, [this] { FHistory->Open(); }, nullptr},
-      {RedoCaption, TCommand::Redo, [this] { FUndo->RedoLastUndo(); }, [this] { return FUndo->CanRedo(); }, true},
-      {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
-      {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
-      {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},
+  };
+  const std::vector<TSystemMenu::TItem> folders = FolderItems();
+  items.insert(items.end(), folders.begin(), folders.end());
+  items.insert(
+      items.end(),
+      {
+          {RedoCaption, TCommand::Redo, [this] { FUndo->RedoLastUndo(); }, [this] { return FUndo->CanRedo(); }, true},
+          {UndoCaption, TCommand::Undo, [this] { FUndo->UndoLastChange(); }, [this] { return FUndo->CanUndo(); }},
+          {OpenBackupsCaption, TCommand::OpenBackups, [this] { FUndo->OpenBackupsFolder(Handle()); }, nullptr},
+          {AboutCaption, TCommand::About, [this] { FAbout->Show(); }, nullptr},
+      });
+  return items;
+}
+
+std::vector<TSystemMenu::TItem> TForm1::FolderItems() {
+  return {
+      {SaveValuesCaption, TCommand::SaveValues, [this] { FPresets->Save(Handle()); }, nullptr, true},
+      {LoadValuesCaption, TCommand::LoadValues, [this] { FPresets->Load(Handle()); }, nullptr},
+      {ChooseFolderCaption, TCommand::ChooseFolder, [this] { FFolders->Choose(Handle()); }, nullptr},
   };
 }
 
@@ -209,8 +247,15 @@ void TForm1::FormCreate(TObject*) {
   ShowShortcutTips();
   FFieldTips->Attach();
   FUndo->AskAboutInterruptedWrite();
-  FGameFolder->TakeStartRoot(FFolderArgument);
+  TakeStartArgument();
   VersionChecker1->CheckVersion();
+}
+
+void TForm1::TakeStartArgument() {
+  const std::string preset = UnquotedPath(FFolderArgument);
+  if (!IsPresetPath(preset)) return FGameFolder->TakeStartRoot(FFolderArgument);
+  FGameFolder->TakeStartRoot({});
+  FPresets->LoadFile(preset);
 }
 
 void TForm1::bButton1Click(TObject*) {

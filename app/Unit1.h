@@ -29,11 +29,14 @@ class TBankValues;
 class TCurrentValuesWindow;
 class TDropCommand;
 class TFieldTips;
+class TFolderCommands;
 class TGameFolder;
 class THistoryWindow;
 class TListCommands;
 class TPreviewCommand;
 class TPreviewWindow;
+class TPresetCommands;
+class TRecentFolders;
 class TShortcuts;
 class TUndoCommand;
 class TUseValuesCommand;
@@ -42,7 +45,8 @@ class TWriteCommand;
 class TForm1 : public TForm {
  public:
   // The folder argument is the text after the program's name on its command
-  // line, as it was given; empty without one.
+  // line, as it was given; empty without one. A name ending in ".ini" is a
+  // preset to load instead.
   explicit TForm1(TComponent* owner, std::string folderArgument = {});
   ~TForm1() override;
 
@@ -102,6 +106,9 @@ class TForm1 : public TForm {
   void BindFields();
   void CreateCommands();
   std::vector<TSystemMenu::TItem> SystemMenuItems();
+  // The presets' and the game folder's items, which have shortcuts too.
+  std::vector<TSystemMenu::TItem> FolderItems();
+  void TakeStartArgument();
   // Every edit box but the path field, in component order.
   std::vector<TEdit*> ValueEdits();
   // Each styled button's tooltip names its shortcut.
@@ -120,10 +127,13 @@ class TForm1 : public TForm {
   TCommandGate FGate;
   TBackupStore FBackups{TBackupStore::DefaultFolder()};
   std::unique_ptr<TValueFields> FValues;
+  std::unique_ptr<TRecentFolders> FRecent;
   std::unique_ptr<TGameFolder> FGameFolder;
   std::unique_ptr<TWriteCommand> FWrite;
   std::unique_ptr<TUndoCommand> FUndo;
   std::unique_ptr<TListCommands> FListCommands;
+  std::unique_ptr<TPresetCommands> FPresets;
+  std::unique_ptr<TFolderCommands> FFolders;
   std::unique_ptr<TDropCommand> FDrop;
   std::unique_ptr<TShortcuts> FShortcuts;
   std::unique_ptr<TAboutBox> FAbout;

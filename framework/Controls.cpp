@@ -149,6 +149,20 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   if (resized) Resize();
 }
 
+// The edges are scaled, not the sizes, so that controls that touch as
+// designed still touch and never overlap. A parent-font child has its font
+// already: the parent's change reached it; a control without a parent (the
+// form) owns its font even when its layout left every value as it was.
+void TControl::ChangeScale(TDpi dpi) {
+  const TDpi from = FDpi;
+  if (from == dpi) return;
+  FDpi = dpi;
+  const int left = dpi.Rescale(FLeft, from), top = dpi.Rescale(FTop, from);
+  SetBounds(left, top, dpi.Rescale(FLeft + FWidth, from) - left, dpi.Rescale(FTop + FHeight, from) - top);
+  if (!FParentFont || !FParent) FFont.SetHeight(dpi.RescaleFont(FFont.Height(), from));
+  ScaleChanged(from);
+}
+
 void TControl::SetVisible(bool visible) {
   if (AssignIfChanged(FVisible, visible)) VisibleChanged();
 }
@@ -401,6 +415,10 @@ LRESULT TWinControl::ColorAnswer(WPARAM dc, TColor background) {
   SetTextColor(context, ColorToRGB(Font().Color()));
   SetBkColor(context, ColorToRGB(background));
   return reinterpret_cast<LRESULT>(FBrush.Handle(background));
+}
+
+void TWinControl::ScaleChanged(TDpi) {
+  for (TControl* child : FControls) child->ChangeScale(Dpi());
 }
 
 void TWinControl::KeyDown(WORD& key, TShiftState shift) { Raise(OnKeyDown, this, key, shift); }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/Classes.h"
+#include "framework/Dpi.h"
 #include "framework/Graphics.h"
 
 // Notifications the framework sends to its own controls.
@@ -91,6 +92,14 @@ class TControl : public TComponent {
   virtual std::string Caption() const { return FCaption; }
   virtual void SetCaption(const std::string& caption);
 
+  // The DPI the control's sizes are shown at: 96, as designed, until its
+  // form is shown at another.
+  TDpi Dpi() const { return FDpi; }
+  // Shows the control at another DPI: its position, size and own font height
+  // are each taken from the DPI they were shown at, then ScaleChanged scales
+  // what the control sizes itself.
+  void ChangeScale(TDpi dpi);
+
   int TabOrder() const { return FTabOrder; }
   void SetTabOrder(int order) { FTabOrder = order; }
   bool TabStop() const { return FTabStop; }
@@ -124,6 +133,9 @@ class TControl : public TComponent {
   virtual void CaptionChanged() { Invalidate(); }
   virtual void VisibleChanged() {}
   virtual void EnabledChanged() { Invalidate(); }
+  // After ChangeScale has scaled the bounds and the font: the control's own
+  // sizes, from the DPI they were shown at.
+  virtual void ScaleChanged(TDpi /*from*/) {}
   void ParentFontChanged();
   void ReleaseClick(UINT msg, int x, int y);
 
@@ -146,6 +158,7 @@ class TControl : public TComponent {
   std::string FCaption;
   int FTabOrder = -1;
   bool FTabStop = false;
+  TDpi FDpi;
 };
 
 // Parameters of the native window that a windowed control creates.
@@ -215,6 +228,8 @@ class TWinControl : public TControl {
   void CaptionChanged() override;
   void VisibleChanged() override;
   void EnabledChanged() override;
+  // The children follow their parent to its DPI.
+  void ScaleChanged(TDpi from) override;
 
  private:
   friend class TControl;

@@ -12,6 +12,34 @@ TScreen Screen;
 
 // ---- TCustomForm
 
+namespace {
+
+// The frame's styles: the minimise box and the extended styles change no
+// frame size.
+constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+
+RECT WorkAreaOfMonitor(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(monitor, &info);
+  return info.rcWork;
+}
+
+RECT PrimaryWorkArea() {
+  RECT workArea{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+  return workArea;
+}
+
+// Where a window of this size placed at `origin` stands inside the work area;
+// a window larger than it keeps the work area's top left corner.
+POINT InWorkArea(POINT origin, SIZE size, const RECT& workArea) {
+  return {std::max(std::min(origin.x, workArea.right - size.cx), workArea.left),
+          std::max(std::min(origin.y, workArea.bottom - size.cy), workArea.top)};
+}
+
+}  // namespace
+
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   SetVisible(false);
   SetTabStop(false);
@@ -24,9 +52,15 @@ TCustomForm::~TCustomForm() {
   if (Application.MainForm() == this) Application.Reset();
 }
 
+// Scaled for the system's DPI before the windows are made, so that they are
+// made at their size; again, should the window's monitor have another DPI.
 void TCustomForm::InitializeFromLayout(const std::string& resourceName) {
   LayoutReader::ReadResource(resourceName, *this);
+  const TDpi system = TDpi::OfSystem();
+  ScaleForDpi(system, PrimaryWorkArea());
   HandleNeeded();
+  const TDpi monitor = TDpi::OfWindow(Handle());
+  if (monitor != system) ScaleForDpi(monitor, WorkAreaOfMonitor(MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST)));
   try {
     Raise(OnCreate, this);
   } catch (const std::exception& error) {
@@ -42,11 +76,43 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.ExStyle = WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
   params.Parent = nullptr;
   if (FPosition == poScreenCenter) {
-    params.X = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
-    params.Y = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
-    if (params.X < 0) params.X = 0;
-    if (params.Y < 0) params.Y = 0;
+    // Centred on the screen, then kept clear of the taskbar: a scaled window
+    // may fit the work area only just.
+    const POINT centred{(GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2};
+    const POINT origin = InWorkArea(centred, {Width(), Height()}, PrimaryWorkArea());
+    params.X = std::max(origin.x, 0L);
+    params.Y = std::max(origin.y, 0L);
   }
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  const SIZE frame = TDpi().WindowSize({0, 0}, FrameStyle, 0);
+  FDesignedClient = {Width() - frame.cx, Height() - frame.cy};
+}
+
+TDpi TCustomForm::FittingScale(TDpi monitor, SIZE designedClient, const RECT& workArea) {
+  for (int pixelsPerInch = monitor.PixelsPerInch(); pixelsPerInch > TDpi::Designed; --pixelsPerInch) {
+    const TDpi scale(pixelsPerInch);
+    const SIZE window =
+        monitor.WindowSize({scale.Scale(designedClient.cx), scale.Scale(designedClient.cy)}, FrameStyle, 0);
+    if (window.cx <= workArea.right - workArea.left && window.cy <= workArea.bottom - workArea.top) return scale;
+  }
+  return monitor.PixelsPerInch() < TDpi::Designed ? monitor : TDpi();
+}
+
+void TCustomForm::ScaleForDpi(TDpi monitor, const RECT& workArea) {
+  ChangeScale(FittingScale(monitor, FDesignedClient, workArea));
+  const SIZE window =
+      monitor.WindowSize({Dpi().Scale(FDesignedClient.cx), Dpi().Scale(FDesignedClient.cy)}, FrameStyle, 0);
+  SetBounds(Left(), Top(), window.cx, window.cy);
+}
+
+void TCustomForm::DpiChanged(TDpi monitor, const RECT& suggested) {
+  const RECT workArea = WorkAreaOfMonitor(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+  ScaleForDpi(monitor, workArea);
+  const POINT origin = InWorkArea({suggested.left, suggested.top}, {Width(), Height()}, workArea);
+  SetBounds(origin.x, origin.y, Width(), Height());
 }
 
 void TCustomForm::BoundsChanged() {
@@ -54,18 +120,10 @@ void TCustomForm::BoundsChanged() {
     SetWindowPos(Handle(), nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TCustomForm::SetClientWidth(int width) {
-  RECT frame{0, 0, width, 0};
-  // Without the minimise box and the extended styles: they change no frame size.
-  AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, 0);
-  SetWidth(frame.right - frame.left);
-}
+// A layout's client size is a designed one, inside the frame drawn at 96 DPI.
+void TCustomForm::SetClientWidth(int width) { SetWidth(Dpi().WindowSize({width, 0}, FrameStyle, 0).cx); }
 
-void TCustomForm::SetClientHeight(int height) {
-  RECT frame{0, 0, 0, height};
-  AdjustWindowRectEx(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, FALSE, 0);
-  SetHeight(frame.bottom - frame.top);
-}
+void TCustomForm::SetClientHeight(int height) { SetHeight(Dpi().WindowSize({0, height}, FrameStyle, 0).cy); }
 
 std::vector<TWinControl*> TCustomForm::FocusOrder() const {
   std::vector<TWinControl*> order;
@@ -127,6 +185,9 @@ void TCustomForm::WndProc(TMessage& message) {
       message.Result = IsShortCut(static_cast<WORD>(message.WParam), static_cast<TShiftState>(message.LParam));
       return;
     case WM_DROPFILES: DroppedFiles(reinterpret_cast<HDROP>(message.WParam)); return;
+    case WM_DPICHANGED:
+      DpiChanged(TDpi(LOWORD(message.WParam)), *reinterpret_cast<const RECT*>(message.LParam));
+      return;
     case WM_SYSCOLORCHANGE: {
       std::function<void(TWinControl&)> notify = [&](TWinControl& parent) {
         for (int i = 0; i < parent.ControlCount(); ++i) {

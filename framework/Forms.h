@@ -19,6 +19,14 @@ class TCustomForm : public TWinControl {
   void SetPosition(TPosition position) { FPosition = position; }
   void SetClientWidth(int width);
   void SetClientHeight(int height);
+  // Shows the form on a monitor of this DPI: the controls at the largest
+  // scale up to the monitor's DPI at which the whole window fits the work
+  // area (96 at least), inside the frame the system draws at that DPI.
+  void ScaleForDpi(TDpi monitor, const RECT& workArea);
+  // That scale, for a client area designed at 96 DPI.
+  static TDpi FittingScale(TDpi monitor, SIZE designedClient, const RECT& workArea);
+  // The client area's size at 96 DPI, as the layout gives it.
+  SIZE DesignedClientSize() const { return FDesignedClient; }
   // Moves the focus to the next (or previous) control in Tab order.
   void SelectNext(TWinControl* current, bool forward);
   void Show();
@@ -48,6 +56,7 @@ class TCustomForm : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
   void BoundsChanged() override;
+  void Loaded() override;
   void ControlFocused(TWinControl* control) override { FActiveControl = control; }
   // The window menu (the icon at the top left, Alt+Space): a command chosen
   // in it, true when the form carried it out, and the menu about to open.
@@ -60,8 +69,12 @@ class TCustomForm : public TWinControl {
   void FocusFirstControl();
   std::vector<TWinControl*> FocusOrder() const;
   void DroppedFiles(HDROP drop);
+  // The window moved to a monitor of another DPI; the system suggests where
+  // it goes.
+  void DpiChanged(TDpi monitor, const RECT& suggested);
 
   TPosition FPosition = poDesigned;
+  SIZE FDesignedClient{};
   TWinControl* FActiveControl = nullptr;
   std::map<std::string, std::any> FMethods;
 };

@@ -186,6 +186,24 @@ class TCanvas {
   TSolidBrush FBrushObject;
 };
 
+// The canvas's pen and brush, given back when the owner goes: a drawing that
+// needs its own leaves the caller's as they were.
+class TSavedCanvasTools {
+ public:
+  explicit TSavedCanvasTools(TCanvas& canvas) : FCanvas(canvas), FPen(canvas.Pen()), FBrush(canvas.Brush()) {}
+  ~TSavedCanvasTools() {
+    FCanvas.Pen() = FPen;
+    FCanvas.Brush() = FBrush;
+  }
+  TSavedCanvasTools(const TSavedCanvasTools&) = delete;
+  TSavedCanvasTools& operator=(const TSavedCanvasTools&) = delete;
+
+ private:
+  TCanvas& FCanvas;
+  TPen FPen;
+  TBrush FBrush;
+};
+
 // The canvas of a control bound to the device context of one painting.
 class TCanvasBinding {
  public:

@@ -184,7 +184,7 @@ void TGroupBox::Paint() {
   const int textHeight = canvas.TextHeight("0");
   RECT frame{0, textHeight / 2, client.right, client.bottom};
   DrawEdge(canvas.Handle(), &frame, EDGE_ETCHED, BF_RECT);
-  if (!Caption().empty()) canvas.TextOut(8, 0, Caption());
+  if (!Caption().empty()) canvas.TextOut(Dpi().Scale(8), 0, Caption());
 }
 
 void RegisterStandardControls() {

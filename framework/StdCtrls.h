@@ -21,6 +21,9 @@ class TLabel : public TGraphicControl {
   void Paint() override;
   void CaptionChanged() override;
   void FontChanged() override;
+  // Measured again: a parent-font label took its new font before its bounds
+  // were scaled.
+  void ScaleChanged(TDpi) override { AdjustSize(); }
 
  private:
   void AdjustSize();

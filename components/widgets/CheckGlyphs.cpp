@@ -1,6 +1,7 @@
 #include "components/widgets/CheckGlyphs.h"
 
 #include "components/widgets/LMDApplication.h"
+#include "framework/GdiHandles.h"
 
 namespace {
 
@@ -18,30 +19,27 @@ RECT CentredGlyph(const RECT& cell, SIZE glyph) {
 // two-pixel ring is clipped away and a thin shadow-coloured square drawn
 // instead.
 void DrawFlatCheckBox(TCanvas& canvas, RECT glyph, UINT flags) {
-  const HDC dc = canvas.Handle();
-  HRGN saved = CreateRectRgn(0, 0, 0, 0);
-  const bool hadClip = GetClipRgn(dc, saved) == 1;
-  IntersectClipRect(dc, glyph.left + 2, glyph.top + 2, glyph.right - 2, glyph.bottom - 2);
-  DrawFrameControl(dc, &glyph, DFC_BUTTON, flags);
-  SelectClipRgn(dc, hadClip ? saved : nullptr);
-  DeleteObject(saved);
-
-  const TBrushStyle brushStyle = canvas.Brush().Style;
-  const TColor brushColor = canvas.Brush().Color, penColor = canvas.Pen().Color;
+  {
+    const TSavedDC clip(canvas.Handle());
+    IntersectClipRect(canvas.Handle(), glyph.left + 2, glyph.top + 2, glyph.right - 2, glyph.bottom - 2);
+    DrawFrameControl(canvas.Handle(), &glyph, DFC_BUTTON, flags);
+  }
+  const TSavedCanvasTools tools(canvas);
   canvas.Brush().Style = bsClear;
   canvas.Pen().Color = clBtnShadow;
   canvas.Rectangle({glyph.left + 1, glyph.top + 1, glyph.right - 1, glyph.bottom - 1});
-  canvas.Brush().Style = brushStyle;
-  canvas.Brush().Color = brushColor;
-  canvas.Pen().Color = penColor;
 }
 
 }  // namespace
 
 // Without the standard glyph the list would take a custom bitmap's cells,
-// and this program has none.
-SIZE CheckGlyphSize(bool btnDefault) {
-  return btnDefault ? TLMDApplication::Instance().StandardGlyphSize() : SIZE{0, 0};
+// and this program has none. The system's check-box bitmap keeps its 96-DPI
+// cells at any DPI (under Wine it is 14 x 13 whatever LogPixels says), so
+// the cell is scaled here; the frame control and the theme draw to the size.
+SIZE CheckGlyphSize(bool btnDefault, TDpi dpi) {
+  if (!btnDefault) return {0, 0};
+  const SIZE standard = TLMDApplication::Instance().StandardGlyphSize();
+  return {dpi.Scale(standard.cx), dpi.Scale(standard.cy)};
 }
 
 UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
@@ -54,10 +52,10 @@ UINT ClassicGlyphFlags(TLMDButtonListMode mode, uint8_t state, bool enabled) {
 
 void DrawCheckGlyph(TCanvas& canvas, TWindowTheme& buttonTheme, HWND window, const RECT& cell,
                     const TCheckGlyphLook& look) {
-  RECT glyph = CentredGlyph(cell, CheckGlyphSize(look.BtnDefault));
+  RECT glyph = CentredGlyph(cell, CheckGlyphSize(look.BtnDefault, look.Dpi));
   if (look.CtlXP && TLMDApplication::Instance().ThemesAvailable()) {
     const int part = look.Mode == blRadioButton ? RadioButtonPart : CheckBoxPart;
-    buttonTheme.DrawPart(window, canvas.Handle(), part, ThemeStates[look.State], glyph);
+    buttonTheme.DrawPart(window, look.Dpi, canvas.Handle(), part, ThemeStates[look.State], glyph);
     return;
   }
   UINT flags = ClassicGlyphFlags(look.Mode, look.State, look.Enabled);

@@ -27,13 +27,15 @@ struct TCheckGlyphLook {
   bool Enabled = true;
   TLMDButtonListMode Mode = blCheckBox;
   uint8_t State = csUnchecked;
+  TDpi Dpi;
 };
 
-// The standard glyph size, or 0 x 0 when the standard glyph is not used.
-SIZE CheckGlyphSize(bool btnDefault);
+// The standard glyph size at the DPI, or 0 x 0 when the standard glyph is
+// not used.
+SIZE CheckGlyphSize(bool btnDefault, TDpi dpi = TDpi());
 
 // Draws the glyph centred in the cell; the themed look is drawn with the
-// window's "BUTTON" theme.
+// window's "BUTTON" theme opened for the look's DPI.
 void DrawCheckGlyph(TCanvas& canvas, TWindowTheme& buttonTheme, HWND window, const RECT& cell,
                     const TCheckGlyphLook& look);
 

@@ -1,6 +1,7 @@
 #include "components/widgets/LMDApplication.h"
 
 #include "components/widgets/VisualStyles.h"
+#include "framework/GdiHandles.h"
 
 namespace {
 
@@ -8,11 +9,10 @@ namespace {
 constexpr int CheckBoxesBitmap = 32759;
 
 SIZE SystemCheckGlyphSize() {
-  HBITMAP checks = LoadBitmapW(nullptr, MAKEINTRESOURCEW(CheckBoxesBitmap));
+  const TGdiObject checks(LoadBitmapW(nullptr, MAKEINTRESOURCEW(CheckBoxesBitmap)));
   BITMAP info{};
   SIZE size{13, 13};  // the classic size, should the system lack the bitmap
-  if (checks && GetObjectW(checks, sizeof(info), &info)) size = {info.bmWidth / 4, info.bmHeight / 3};
-  if (checks) DeleteObject(checks);
+  if (checks.Handle() && GetObjectW(checks.Handle(), sizeof(info), &info)) size = {info.bmWidth / 4, info.bmHeight / 3};
   return size;
 }
 

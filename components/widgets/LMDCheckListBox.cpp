@@ -134,7 +134,9 @@ void TLMDCustomCheckListBox::ToggleCheck(int index) {
   ClickCheck();
 }
 
-int TLMDCustomCheckListBox::CheckColumnWidth() const { return FBtnGap + CheckGlyphSize(FBtnDefault).cx + 2; }
+int TLMDCustomCheckListBox::CheckColumnWidth() const {
+  return FBtnGap + CheckGlyphSize(FBtnDefault, Dpi()).cx + Dpi().Scale(2);
+}
 
 // Only the glyph column is invalidated and painted at once, so that a burst
 // of changes such as CheckAll shows each glyph as it changes; while the list
@@ -229,7 +231,7 @@ void TLMDCustomCheckListBox::PaintThemedBorder() {
   if (Focused()) state |= BorderFocused;
   if (FMouseInside) state |= BorderHot;
   if (!Enabled()) state |= BorderDisabled;
-  FEditTheme.DrawPart(window, dc, EditBorderPart, state, bounds);
+  FEditTheme.DrawPart(window, Dpi(), dc, EditBorderPart, state, bounds);
 }
 
 void TLMDCustomCheckListBox::RedrawBorder() {
@@ -263,13 +265,19 @@ void TLMDCustomCheckListBox::DrawItem(TCanvas& canvas, int index, const RECT& ar
                                   : RECT{area.left - column, area.top, area.left, area.bottom};
   const bool enabled = Enabled() && ItemEnabled(index);
   DrawCheckGlyph(canvas, FButtonTheme, Handle(), cell,
-                 {FCtlXP, FBtnDefault, FBtnFlat, enabled, FBtnMode, ItemState(index)});
+                 {FCtlXP, FBtnDefault, FBtnFlat, enabled, FBtnMode, ItemState(index), Dpi()});
   if (!enabled) canvas.Font().SetColor(clGrayText);
   const RECT text{area.left + FMargin, area.top, area.right - FMargin, area.bottom - 1};
   DrawItemText(canvas, text, DisplayText(index), FLayout.Alignment(), RightToLeft());
 }
 
 // ---- properties
+
+void TLMDCustomCheckListBox::ScaleChanged(TDpi from) {
+  TLMDCustomListBox::ScaleChanged(from);
+  FBtnGap = static_cast<uint8_t>(Dpi().Rescale(FBtnGap, from));
+  FMargin = static_cast<uint8_t>(Dpi().Rescale(FMargin, from));
+}
 
 void TLMDCustomCheckListBox::SetBtnMode(TLMDButtonListMode mode) {
   if (AssignIfChanged(FBtnMode, mode)) Invalidate();

@@ -98,6 +98,7 @@ class TLMDCustomCheckListBox : public TLMDCustomListBox {
   void ItemDeleting(int index) override;
   void ItemsClearing() override;
   void CreateParams(TCreateParams& params) override;
+  void ScaleChanged(TDpi from) override;
   void InitializeWnd() override;
   void DestroyWnd() override;
   void WndProc(TMessage& message) override;

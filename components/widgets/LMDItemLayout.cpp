@@ -36,8 +36,9 @@ RECT PlaceItemText(const RECT& area, SIZE text, TLMDAlignment alignment) {
 void DrawItemText(TCanvas& canvas, const RECT& area, const std::string& text, TLMDAlignment alignment,
                   bool rightToLeft) {
   const HDC dc = canvas.Handle();
+  const TSavedDC saved(dc);
   const TSelectObject font(dc, canvas.Font().Handle());
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
   const std::wstring wide = Text::ToWide(text);
   const UINT format = TextFormat | (rightToLeft ? DT_RTLREADING : 0);
@@ -48,9 +49,6 @@ void DrawItemText(TCanvas& canvas, const RECT& area, const std::string& text, TL
   // area's far edges and clipped to the area instead.
   const RECT box = PlaceItemText(area, {measured.right, measured.bottom}, alignment);
   RECT drawn{box.left, box.top, std::max(box.right, area.right), std::max(box.bottom, area.bottom)};
-  const int saved = SaveDC(dc);
   IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
   DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &drawn, format);
-  RestoreDC(dc, saved);
-  SetBkMode(dc, oldMode);
 }

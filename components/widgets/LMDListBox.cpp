@@ -172,6 +172,11 @@ RECT TLMDCustomListBox::ItemRect(int index) const {
 
 // ---- properties
 
+void TLMDCustomListBox::ScaleChanged(TDpi from) {
+  TWinControl::ScaleChanged(from);
+  SetItemHeight(Dpi().Rescale(FItemHeight, from));
+}
+
 void TLMDCustomListBox::SetItemHeight(int height) {
   if (height <= 0 || height == FItemHeight) return;
   FItemHeight = height;

@@ -111,6 +111,7 @@ class TLMDCustomListBox : public TWinControl {
   TColor BackgroundColor() const;
 
   void CreateParams(TCreateParams& params) override;
+  void ScaleChanged(TDpi from) override;
   void InitializeWnd() override;
   void DestroyWnd() override;
   void WndProc(TMessage& message) override;

@@ -1,10 +1,14 @@
 #include "components/widgets/PCColorStyle.h"
 
+#include <utility>
+
 #include "components/widgets/ProgressCyl2.h"
 
 template <class V>
 void TPCColorStyle::Change(V& field, V value) {
-  if (AssignIfChanged(field, value) && FControl) FControl->StyleChanged();
+  if (!AssignIfChanged(field, value)) return;
+  FChanged = true;
+  if (FControl) FControl->StyleChanged();
 }
 
 void TPCColorStyle::SetIntensityRGB(int32_t value) { Change(FIntensityRGB, value); }
@@ -27,7 +31,11 @@ void TPCColorStyle::SetLightAngle(float value) {
   if (value != 0.0f) Change(FLightAngle, value);
 }
 
+// The control hears of the copy once, after all seven values, so that it
+// repaints once.
 void TPCColorStyle::Assign(const TPCColorStyle& source) {
+  TProgressCyl* const control = std::exchange(FControl, nullptr);
+  FChanged = false;
   SetIntensityRGB(source.FIntensityRGB);
   SetIntensity(source.FIntensity);
   SetIntensityFactor(source.FIntensityFactor);
@@ -35,6 +43,8 @@ void TPCColorStyle::Assign(const TPCColorStyle& source) {
   SetColorRGB(source.FColorRGB);
   SetColorFactor(source.FColorFactor);
   SetLightAngle(source.FLightAngle);
+  FControl = control;
+  if (FChanged && FControl) FControl->StyleChanged();
 }
 
 const PropertyTable& TPCColorStyle::PublishedTable() {

@@ -31,7 +31,8 @@ class TPCColorStyle : public TPersistent {
   void SetColorFactor(float value);
   void SetLightAngle(float value);
 
-  // Copies the seven values through the setters, in published order.
+  // Copies the seven values through the setters, in published order; the
+  // control recomputes its colours once.
   void Assign(const TPCColorStyle& source);
 
   PUBLISHED_PROPERTIES;
@@ -41,6 +42,7 @@ class TPCColorStyle : public TPersistent {
   void Change(V& field, V value);
 
   TProgressCyl* FControl;  // not owned: the control owns its styles
+  bool FChanged = false;   // a value changed since Assign began
   int32_t FIntensityRGB = 255;
   float FIntensity = 4.0f;
   float FIntensityFactor = -1.0f;

@@ -95,9 +95,13 @@ void TProgressCyl::LookChanged() {
 // The colour setters do not compare with the old value: the factors follow
 // the styles, which may have changed since, and RecalcColors relies on that.
 void TProgressCyl::SetPartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style) {
+  StorePartColor(field, factors, color, style);
+  LookChanged();
+}
+
+void TProgressCyl::StorePartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style) {
   field = color;
   factors = FactorsOf(color, style);
-  LookChanged();
 }
 
 void TProgressCyl::SetForeColor(TColor color) { SetPartColor(FForeColor, FForeFactors, color, *FForeStyle); }
@@ -117,6 +121,12 @@ void TProgressCyl::SetFontShadowColor(TColor color) {
 // clBtnFace keeps the system's own bevel colours so that they follow a change
 // of the system colours; any other colour is lightened and darkened.
 void TProgressCyl::SetBevelColor(TColor color) {
+  StoreBevelColor(color);
+  ApplyProEffectRule();
+  Repaint();
+}
+
+void TProgressCyl::StoreBevelColor(TColor color) {
   FBevelColor = color;
   if (color == clBtnFace) {
     FBevelHighlight = clBtnHighlight;
@@ -128,9 +138,7 @@ void TProgressCyl::SetBevelColor(TColor color) {
     FBevelHighlight = FBevelLight = Brighter(rgb, 64);
     FBevelShadow = FBevelDkShadow = Brighter(rgb, -64);
   }
-  ApplyProEffectRule();
   AssignBevelColors();
-  Repaint();
 }
 
 void TProgressCyl::AssignBevelColors() {
@@ -166,15 +174,14 @@ void TProgressCyl::AssignBevelColors() {
   UpdateGeometry();
 }
 
-// Re-running the colour setters resolves system colours anew and recomputes
-// every factor with the current styles.
+// Storing the colours again resolves system colours anew and recomputes
+// every factor with the current styles; the bar is then painted once.
 void TProgressCyl::RecalcColors() {
-  SetForeColor(FForeColor);
-  SetForeLineColor(FForeLineColor);
-  SetFontShadowColor(FFontShadowColor);
-  SetBackColor(FBackColor);
-  SetBackBorderColor(FBackBorderColor);
-  SetBevelColor(FBevelColor);
+  StorePartColor(FForeColor, FForeFactors, FForeColor, *FForeStyle);
+  StorePartColor(FForeLineColor, FLineFactors, FForeLineColor, *FForeStyle);
+  StorePartColor(FBackColor, FBackFactors, FBackColor, *FBackStyle);
+  StoreBevelColor(FBevelColor);
+  LookChanged();
 }
 
 void TProgressCyl::StyleChanged() {
@@ -198,7 +205,7 @@ bool TProgressCyl::CheckGeometry() {
          FBarRect.right - FBarRect.left >= 1 && FBarRect.bottom - FBarRect.top >= 1;
 }
 
-void TProgressCyl::UpdateGeometry() {
+bool TProgressCyl::UpdateGeometry() {
   StoreRectangles();
   const int innerWidth = FBarRect.right - FBarRect.left, innerHeight = FBarRect.bottom - FBarRect.top;
   // Integer division, as the classic control had it: a bar area thicker than
@@ -207,7 +214,7 @@ void TProgressCyl::UpdateGeometry() {
     FRowStep = static_cast<float>(FShadeLevel / innerHeight);
     FColStep = static_cast<float>(FShadeLevel / innerWidth);
   }
-  SetPosition(FPosition);
+  return MovePosition(FPosition);
 }
 
 // A bevel or border that leaves no bar area is refused: the old value stays.
@@ -257,7 +264,7 @@ void TProgressCyl::SetMin(int32_t min) {
     FRangeInv = static_cast<float>(1.0L / (static_cast<int64_t>(FMax) - FMin));
     if (FPosition < FMin) FPosition = FMin;
   }
-  UpdateGeometry();
+  if (UpdateGeometry()) Repaint();
 }
 
 void TProgressCyl::SetMax(int32_t max) {
@@ -268,7 +275,7 @@ void TProgressCyl::SetMax(int32_t max) {
     FRangeInv = static_cast<float>(1.0L / (static_cast<int64_t>(FMax) - FMin));
     if (FPosition > FMax) FPosition = FMax;
   }
-  UpdateGeometry();
+  if (UpdateGeometry()) Repaint();
 }
 
 // The products of the control's size and the relative position are taken in
@@ -285,15 +292,19 @@ void TProgressCyl::ComputeExtent(int64_t relative) {
 }
 
 void TProgressCyl::SetPosition(int32_t position) {
+  if (MovePosition(position)) Repaint();
+}
+
+bool TProgressCyl::MovePosition(int32_t position) {
   FPosition = std::clamp(position, FMin, FMax);
   const int64_t relative = static_cast<int64_t>(FPosition) - FMin;
   FPercent = RoundHalfEven(static_cast<long double>(relative) / (static_cast<int64_t>(FMax) - FMin) * 100);
   ComputeExtent(relative);
-  if (FExtent == FLastExtent && FPercent == FLastPercent) return;
+  if (FExtent == FLastExtent && FPercent == FLastPercent) return false;
   FLastExtent = FExtent;
   FLastPercent = FPercent;
   if (FPosition == FMax) Raise(OnProgressDone, this);
-  Repaint();
+  return true;
 }
 
 // ---- caption
@@ -310,7 +321,6 @@ void TProgressCyl::UpdateTextEffect(bool wasShowing, bool hadMask) {
       FShadowOffset = FFontEffect == feShadowTopLeft ? -1 : FFontEffect == feShadowBottomRight ? 1 : 0;
     }
   }
-  Repaint();
 }
 
 void TProgressCyl::SetShowText(bool show) {
@@ -327,6 +337,7 @@ void TProgressCyl::SetFontEffect(TFontEffect effect) {
   FFontEffect = effect;
   ApplyProEffectRule();
   UpdateTextEffect(FShowText, hadMask);
+  Repaint();
 }
 
 void TProgressCyl::SetFontOrientation(TFontOrientation orientation) {
@@ -378,6 +389,11 @@ void TProgressCyl::Resize() {
   if (FShowText && FFontEffect == feInvert) FTextMask->SetSize(FBuffer->Width(), FBuffer->Height());
   UpdateGeometry();
   Repaint();
+}
+
+void TProgressCyl::ScaleChanged(TDpi from) {
+  ChangeFrame(FBorderWidth, Dpi().Rescale(FBorderWidth, from));
+  ChangeFrame(FBevelWidth, Dpi().Rescale(FBevelWidth, from));
 }
 
 // ---- published properties

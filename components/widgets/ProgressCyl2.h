@@ -120,6 +120,8 @@ class TProgressCyl : public TGraphicControl {
  protected:
   void Paint() override;
   void Resize() override;
+  // The border and the bevels keep their share of the bar.
+  void ScaleChanged(TDpi from) override;
   void WndProc(TMessage& message) override;
   void MouseEnter() override;
   void MouseLeave() override;
@@ -135,10 +137,15 @@ class TProgressCyl : public TGraphicControl {
   // A colour or caption effect changed: the ProEffect rule, then a repaint.
   void LookChanged();
   void SetPartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style);
+  // The stores change the state a paint reads and paint nothing.
+  void StorePartColor(TColor& field, TColorFactors& factors, TColor color, const TPCColorStyle& style);
+  void StoreBevelColor(TColor color);
   void RecalcColors();
   void AssignBevelColors();
   bool CheckGeometry();
-  void UpdateGeometry();
+  // True when the position's painted extent or percentage moved.
+  bool UpdateGeometry();
+  bool MovePosition(int32_t position);
   void StoreRectangles();
   void ComputeExtent(int64_t relative);
   void UpdateTextEffect(bool wasShowing, bool hadMask);

@@ -153,7 +153,7 @@ void TProgressCyl::PaintVertical() {
 }
 
 void TProgressCyl::PaintFrames() {
-  DrawFrame3D(FBarRect, FBackBorderColor, FBackBorderColor, 1);
+  DrawFrame3D(FBarRect, FBackBorderColor, FBackBorderColor, Dpi().Scale(1));
   if (FBevelInner != bvNone) DrawFrame3D(FBevelRect, FInnerTopLeft, FInnerBottomRight, FBevelWidth);
   if (FBevelOuter != bvNone) DrawFrame3D(FOuterRect, FOuterTopLeft, FOuterBottomRight, FBevelWidth);
 }
@@ -177,7 +177,7 @@ void TProgressCyl::DrawFrame3D(RECT rect, TColor topColor, TColor bottomColor, i
 
 void TProgressCyl::DrawCaption() {
   std::vector<CaptionPass> passes;
-  if (FFontEffect != feNone) passes.push_back({ColorToRGB(FFontShadowColor), FShadowOffset});
+  if (FFontEffect != feNone) passes.push_back({ColorToRGB(FFontShadowColor), Dpi().Scale(FShadowOffset)});
   passes.push_back({ColorToRGB(Font().Color()), 0});
   DrawCaptionOn(*FBuffer, passes);
 }

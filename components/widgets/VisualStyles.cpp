@@ -20,6 +20,7 @@ TVisualStyles::TVisualStyles() : FLibrary(LoadLibraryW(L"uxtheme.dll")) {
   FOpenThemeData = Entry<OpenThemeDataProc>(FLibrary, "OpenThemeData");
   FDrawThemeBackground = Entry<DrawThemeBackgroundProc>(FLibrary, "DrawThemeBackground");
   FCloseThemeData = Entry<CloseThemeDataProc>(FLibrary, "CloseThemeData");
+  FOpenThemeDataForDpi = Entry<OpenThemeDataForDpiProc>(FLibrary, "OpenThemeDataForDpi");
   if (!FIsThemeActive || !FOpenThemeData || !FDrawThemeBackground || !FCloseThemeData) {
     FreeLibrary(FLibrary);
     FLibrary = nullptr;
@@ -32,13 +33,19 @@ TVisualStyles::~TVisualStyles() {
 
 bool TVisualStyles::Active() const { return FLibrary && FIsThemeActive(); }
 
-void TWindowTheme::DrawPart(HWND window, HDC dc, int part, int state, const RECT& rect, const RECT* clip) {
+HTHEME TVisualStyles::Open(HWND window, LPCWSTR themeClass, TDpi dpi) const {
+  if (FOpenThemeDataForDpi) return FOpenThemeDataForDpi(window, themeClass, static_cast<UINT>(dpi.PixelsPerInch()));
+  return FOpenThemeData(window, themeClass);
+}
+
+void TWindowTheme::DrawPart(HWND window, TDpi dpi, HDC dc, int part, int state, const RECT& rect, const RECT* clip) {
   const TVisualStyles& styles = TVisualStyles::Instance();
   if (!styles.FLibrary) return;
-  if (window != FWindow) {
+  if (window != FWindow || dpi != FDpi) {
     Reset();
-    FTheme = styles.FOpenThemeData(window, FClass);
+    FTheme = styles.Open(window, FClass, dpi);
     FWindow = window;
+    FDpi = dpi;
   }
   if (FTheme) styles.FDrawThemeBackground(FTheme, dc, part, state, &rect, clip);
 }

@@ -232,8 +232,9 @@ void TbButton::PaintOn(TCanvas& canvas) {
   FPainting = true;
   const std::string style = Text::LowerCase(FStyle);
   const bool xp = style == "xp";
+  const int line = Dpi().Scale(1);
   TBitmap face;
-  face.SetSize(xp ? W - 2 : W, xp ? H - 2 : H);
+  face.SetSize(xp ? W - 2 * line : W, xp ? H - 2 * line : H);
   ShadeFace(face, W, H, FaceBaseColor(ColorToRGB(Color()), Enabled(), FHover), FaceShadingOf(style), FPressed);
 
   canvas.Font().Assign(Font());
@@ -245,14 +246,14 @@ void TbButton::PaintOn(TCanvas& canvas) {
     BitBlt(face.Canvas().Handle(), placement.Picture.x, placement.Picture.y, FImageBitmap.Width(),
            FImageBitmap.Height(), FImageBitmap.Canvas().Handle(), 0, 0, SRCCOPY);
   canvas.CopyMode = SRCCOPY;
-  canvas.Draw(xp ? 1 : 0, xp ? 1 : 0, face);
+  canvas.Draw(xp ? line : 0, xp ? line : 0, face);
 
   if (FCaptionVisible) DrawCaption(canvas, placement.CaptionOrigin);
   if (xp) {
     canvas.Pen().Color = OutlineColor;
-    canvas.Pen().Width = 1;
+    canvas.Pen().Width = line;
     canvas.Brush().Style = bsClear;
-    canvas.RoundRect({0, 0, W, H}, 5, 5);
+    canvas.RoundRect({0, 0, W, H}, Dpi().Scale(5), Dpi().Scale(5));
   }
   FPainting = false;
 }
@@ -262,14 +263,14 @@ void TbButton::PaintOn(TCanvas& canvas) {
 // as an underline prefix.
 void TbButton::DrawCaption(TCanvas& canvas, POINT origin) {
   const HDC dc = canvas.Handle();
+  const TSavedDC saved(dc);
   const TSelectObject font(dc, canvas.Font().Handle());
   SetTextColor(dc, ColorToRGB(canvas.Font().Color()));
-  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  SetBkMode(dc, TRANSPARENT);
   RECT box{origin.x, origin.y, Width(), Height()};
   const std::wstring caption = Text::ToWide(Caption());
   const UINT format = DT_VCENTER | (UseRightToLeftReading(FBiDiMode) ? DT_RTLREADING : 0);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &box, format);
-  SetBkMode(dc, oldMode);
 }
 
 void TbButton::DrawHoverFrame() {
@@ -279,14 +280,15 @@ void TbButton::DrawHoverFrame() {
 
 void TbButton::DrawHoverFrameOn(TCanvas& canvas) {
   const std::string style = Text::LowerCase(FStyle);
+  const int line = Dpi().Scale(1);
   canvas.Pen().Color = HoverFrameColor;
   canvas.Brush().Style = bsClear;
   if (style == "xp") {
-    canvas.Pen().Width = 1;
-    canvas.RoundRect({1, 1, Width() - 1, Height() - 1}, 4, 4);
+    canvas.Pen().Width = line;
+    canvas.RoundRect({line, line, Width() - line, Height() - line}, Dpi().Scale(4), Dpi().Scale(4));
   } else if (style == "flat" || style.empty()) {
-    canvas.Pen().Width = 2;
-    canvas.Rectangle({1, 1, Width(), Height()});
+    canvas.Pen().Width = Dpi().Scale(2);
+    canvas.Rectangle({line, line, Width(), Height()});
   }
 }
 

@@ -21,7 +21,14 @@ const std::string AboutShortcuts =
     "F5 : -> (relire la liste / list again)\r"
     "Ctrl+D : Valeur par défaut / Default values\r"
     "Ctrl+U : Décocher tout / Uncheck all\r"
-    "Échap / Esc : Quitter / Quit";
+    "Échap / Esc : Quitter / Quit\r"
+    "Ctrl+I : Valeurs actuelles / Current values\r"
+    "Ctrl+L : Prendre les valeurs du fichier sélectionné / Use the selected file's values\r"
+    "Ctrl+P : Aperçu de la modification / Preview the change\r"
+    "Ctrl+H : Historique / History\r"
+    "Ctrl+Maj+S / Ctrl+Shift+S : Enregistrer les valeurs… / Save values…\r"
+    "Ctrl+O : Charger des valeurs… / Load values…\r"
+    "Ctrl+B : Choisir le dossier du jeu… / Choose the game folder…";
 
 // LOCALAPPDATA pointed at the test's own folder while it lives.
 class LocalAppData {

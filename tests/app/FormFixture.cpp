@@ -82,6 +82,7 @@ FormFixture::FormFixture() {
   FSavedLocalAppData = saved;
   SetEnvironmentVariableA("LOCALAPPDATA", LocalAppDataPath().c_str());
   FRegistry = std::make_unique<RegistryFixture>(HKEY_LOCAL_MACHINE, GameRegistryKey, KEY_WOW64_32KEY);
+  FKept = std::make_unique<RegistryFixture>(HKEY_CURRENT_USER, KlangorRegistryKey);
   FCatcher = std::make_unique<MessageBoxCatcher>();
 }
 

@@ -16,6 +16,8 @@
 namespace klangor::test {
 
 constexpr const char* GameRegistryKey = "SOFTWARE\\SCi Games\\Richard Burns Rally\\InstallPath";
+// Where the window keeps the player's game folders.
+constexpr const char* KlangorRegistryKey = "Software\\Klangor";
 
 // The keys of "AMP::SOUNDS" the gain fields Edit3 ... Edit30 write, in order.
 extern const std::vector<std::string> GainKeys;
@@ -53,6 +55,9 @@ class FormFixture {
   // The registry's InstallPath default value, as the game's installer writes it.
   void SetRegistryRoot(const std::string& root);
   void SetRegistryDword();
+  // The folders the window keeps between sessions; the fixture starts with
+  // none and removes them again.
+  RegistryFixture& KeptFolders() { return *FKept; }
 
   // Creates TForm1 the way the program entry does, with the text after the
   // program's name on its command line.
@@ -78,6 +83,7 @@ class FormFixture {
   TempFolder FFolder;
   std::wstring FSavedLocalAppData;
   std::unique_ptr<RegistryFixture> FRegistry;
+  std::unique_ptr<RegistryFixture> FKept;
   std::unique_ptr<MessageBoxCatcher> FCatcher;
   EndRequestWatch FEndRequest;
   TForm1* FForm = nullptr;

@@ -1,6 +1,6 @@
 // The ways in for a game the registry does not name: the folder given on the
 // command line, a path pasted with Explorer's quotes, and a folder dropped
-// onto the window.
+// onto the window; and a preset given or dropped the same ways.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -176,4 +176,33 @@ TEST(GameFolderEntry, WrongFolderArgumentLeavesTheWindowAsAfterAnEmptyListing) {
   SendKey(*r.form().Edit2, VK_RETURN);
   EXPECT_EQ(afterArgument, countAndBar());
   EXPECT_EQ(std::get<0>(afterArgument), "Nb de fichiers / Nb of files : 0");
+}
+
+// A preset named on the command line or dropped onto the window fills the
+// value fields; the root is the registry's, as without an argument.
+TEST(GameFolderEntry, APresetGivenAtStartOrDroppedIsLoaded) {
+  const std::string preset = "[OPTIONS::SOUNDS]\r\nNumberChannels=16\r\n[AMP::SOUNDS]\r\nWind=0.45\r\n";
+  const std::pair<const char*, std::function<void(Roots&, const std::string&)>> ways[] = {
+      {"argument", [](Roots& r, const std::string& path) { r.fixture.CreateForm("\"" + path + "\""); }},
+      {"drop",
+       [](Roots& r, const std::string& path) {
+         r.fixture.CreateForm();
+         SendMessageW(r.form().Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf({path})), 0);
+       }},
+  };
+  for (const auto& [way, give] : ways) {
+    Roots r;
+    r.fixture.Folder().writeFile("My preset.INI", preset);
+    give(r, r.fixture.Folder().pathOf("My preset.INI"));
+    EXPECT_EQ(OutcomeOf(r), (Outcome{r.fixture.GameRootPath(), r.fixture.GameRootPath(), {"a.ini"}, {}})) << way;
+    EXPECT_EQ(r.form().Edit1->Text(), "16") << way;
+    EXPECT_EQ(r.form().GainRows()[12].Field->Text(), "0.45") << way;  // Wind
+    EXPECT_EQ(r.form().GainRows()[0].Field->Text(), "") << way;
+  }
+  // A folder whose name ends in ".ini" is still a folder.
+  Roots r;
+  r.fixture.Folder().makeFolder("Game.ini\\KOVEN\\Sounds\\Audio");
+  r.fixture.Folder().writeFile("Game.ini\\KOVEN\\Sounds\\Audio\\g.ini", SoundBankText());
+  r.fixture.CreateForm(r.fixture.Folder().pathOf("Game.ini"));
+  EXPECT_EQ(r.Listed(), std::vector<std::string>{"g.ini"});
 }

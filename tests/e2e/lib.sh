@@ -14,6 +14,12 @@ trap 'echo "FAIL: line $LINENO of $(basename "$0"): \"$BASH_COMMAND\" exited wit
 export WINEDEBUG=${WINEDEBUG:--all}
 
 RBR_KEY='HKLM\SOFTWARE\SCi Games\Richard Burns Rally\InstallPath'
+# The game folders Klangor keeps for the player: each check starts without them.
+KLANGOR_KEY='HKCU\Software\Klangor'
+wine reg delete "$KLANGOR_KEY" /f </dev/null >/dev/null 2>&1 || true
+# Nor with the backup sets of earlier checks or programs in the prefix's
+# store, which Undo would name or offer first.
+rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Local/Klangor
 klangor_pid=
 game_folder=
 # A folder of the check's own, removed at its end with everything in it.
@@ -167,6 +173,11 @@ await_line() {
     fail "$pending does not hold $line"
 }
 
+# screenshot FILE: the whole screen as PNG.
+screenshot() {
+    xwd -root -silent | convert xwd:- "$1"
+}
+
 # menu_window: "ID +X+Y" of the open window menu (an unnamed window of the
 # program's, larger than a pixel), or nothing while none is open.
 menu_window() {
@@ -174,16 +185,19 @@ menu_window() {
         match($0, /[0-9]+x[0-9]+\+[0-9]+\+[0-9]+/); split(substr($0, RSTART, RLENGTH), g, "+"); print $1, "+" g[2] "+" g[3]; exit }'
 }
 
-# open_window_menu MAIN_WINDOW: opens the window menu with Alt+Space and
-# prints menu_window's line once it is open. The keyboard focus may reach the
-# window a moment after it is asked for, and Alt+Space pressed before that
-# opens nothing: pressed again, but only after waiting long enough that a
-# second press cannot close a menu that was merely slow to show. Keys sent
-# the moment the menu shows may reach the window before the menu takes them.
+# open_window_menu [MAIN_WINDOW]: opens the main window's menu with
+# Alt+Space and sets menu to what menu_window gives. The keyboard focus may
+# reach the window a moment after it is asked for, and Alt+Space pressed
+# before that opens nothing: pressed again, but only after waiting long
+# enough that a second press cannot close a menu that was merely slow to
+# show. Keys sent the moment the menu shows may reach the window before the
+# menu takes them.
 open_window_menu() {
-    local menu=
+    local window=${1:-}
+    [ -n "$window" ] || window=$(wait_window Klangor)
+    menu=
     for _ in 1 2 3; do
-        xdotool windowfocus --sync "$1" 2>/dev/null || true
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
         key alt+space
         for _ in $(seq 50); do
             menu=$(menu_window)
@@ -193,12 +207,19 @@ open_window_menu() {
     done
     [ -n "$menu" ] || fail "the window menu did not open"
     sleep 0.5
-    echo "$menu"
 }
 
-# screenshot FILE: the whole screen as PNG.
-screenshot() {
-    xwd -root -silent | convert xwd:- "$1"
+# shoot_window_menu FILE: the screen with the open menu on it. Captured from
+# the root, an open menu shows as a black rectangle under Xvfb; its own
+# window is drawn onto the picture where it lies.
+shoot_window_menu() {
+    local menu_id menu_at shots
+    read -r menu_id menu_at <<<"$menu"
+    shots=$(mktemp -d)
+    screenshot "$shots/screen.png"
+    xwd -id "$menu_id" -silent | convert xwd:- "$shots/menu-only.png"
+    convert "$shots/screen.png" "$shots/menu-only.png" -geometry "$menu_at" -composite "$1"
+    rm -rf "$shots"
 }
 
 # stop_klangor: closes the window as its close box would, then waits for the
@@ -224,6 +245,11 @@ e2e_cleanup() {
     [ -z "$game_folder" ] || rm -rf "$game_folder"
     [ -z "$scratch" ] || rm -rf "$scratch"
     wine reg delete "$RBR_KEY" /f /reg:32 </dev/null >/dev/null 2>&1 || true
+    wine reg delete "$KLANGOR_KEY" /f </dev/null >/dev/null 2>&1 || true
+    # A key sent to a box that closed before its release can stay down on the
+    # X server, repeating into every later check's boxes, which then close as
+    # soon as they show: each check leaves the keyboard as it found it.
+    xdotool keyup Return Escape space Tab ctrl alt shift 2>/dev/null || true
     exit "$status"
 }
 trap e2e_cleanup EXIT

@@ -47,16 +47,8 @@ windows_titled() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
 main_window=$(wait_window Klangor)
-menu=$(open_window_menu "$main_window")
-if [ -n "${KLANGOR_SHOTS:-}" ]; then
-    # Captured from the root, an open menu shows as a black rectangle under
-    # Xvfb; its own window is drawn onto the picture where it lies.
-    read -r menu_id menu_at <<<"$menu"
-    screenshot "$KLANGOR_SHOTS/screen.png"
-    xwd -id "$menu_id" -silent | convert xwd:- "$KLANGOR_SHOTS/menu-only.png"
-    convert "$KLANGOR_SHOTS/screen.png" "$KLANGOR_SHOTS/menu-only.png" -geometry "$menu_at" -composite \
-        "$KLANGOR_SHOTS/system-menu.png"
-fi
+open_window_menu
+[ -z "${KLANGOR_SHOTS:-}" ] || shoot_window_menu "$KLANGOR_SHOTS/system-menu.png"
 key Up Up Up Return
 for _ in $(seq 150); do
     [ "$(windows_titled Klangor)" -ge 2 ] && break

@@ -39,6 +39,24 @@ MessageBoxCatcher::~MessageBoxCatcher() {
 
 void MessageBoxCatcher::answerNext(int commandId) { answers_.push_back(commandId); }
 
+void MessageBoxCatcher::answerNextFileDialog(const std::string& name) { fileNames_.push_back(name); }
+
+bool MessageBoxCatcher::answerFileDialog(HWND box, CaughtBox& caught) {
+  constexpr int fileNameField = 0x480;  // edt1
+  HWND field = GetDlgItem(box, fileNameField);
+  if (!field || className(field) != "Edit") return false;
+  caught.isFileDialog = true;
+  caught.answer = IDCANCEL;
+  if (!fileNames_.empty()) {
+    caught.text = fileNames_.front();
+    fileNames_.pop_front();
+    SetWindowTextW(field, widen(caught.text).c_str());
+    caught.answer = IDOK;
+  }
+  PostMessageA(box, WM_COMMAND, MAKEWPARAM(caught.answer, BN_CLICKED), 0);
+  return true;
+}
+
 LRESULT CALLBACK MessageBoxCatcher::hookProc(int code, WPARAM wParam, LPARAM lParam) {
   // Nested catchers each have a hook on the chain; only the first call,
   // the innermost catcher's, catches the box.
@@ -58,6 +76,10 @@ LRESULT CALLBACK MessageBoxCatcher::hookProc(int code, WPARAM wParam, LPARAM lPa
 void MessageBoxCatcher::catchBox(HWND box) {
   CaughtBox caught;
   caught.caption = windowText(box);
+  if (answerFileDialog(box, caught)) {
+    boxes_.push_back(std::move(caught));
+    return;
+  }
   HWND firstButton = nullptr;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     const std::string cls = className(child);

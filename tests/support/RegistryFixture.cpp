@@ -67,6 +67,12 @@ void RegistryFixture::setExpandString(const std::string& name, const std::string
   setValue(name, REG_EXPAND_SZ, wide.c_str(), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
+void RegistryFixture::setMultiString(const std::string& name, const std::vector<std::string>& values) {
+  std::wstring list;
+  for (const std::string& value : values) list += widen(value) + L'\0';
+  setValue(name, REG_MULTI_SZ, list.c_str(), static_cast<DWORD>((list.size() + 1) * sizeof(wchar_t)));
+}
+
 void RegistryFixture::setDword(const std::string& name, DWORD value) {
   setValue(name, REG_DWORD, &value, sizeof value);
 }

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace klangor::test {
 
@@ -24,6 +25,7 @@ class RegistryFixture {
   void setString(const std::string& name, const std::string& value);
   void setExpandString(const std::string& name, const std::string& value);
   void setDword(const std::string& name, DWORD value);
+  void setMultiString(const std::string& name, const std::vector<std::string>& values);
 
   const std::string& subKey() const { return subKey_; }
 

@@ -93,6 +93,28 @@ TEST(ProgressCylPaint, MainWindowBarIsBrightestInRow8AndDarkestInRow18) {
   EXPECT_EQ(PixelAt(*image, 690, 3), (Rgb{45, 45, 180}));
 }
 
+// At a higher DPI the border and the bevels keep their share of the bar:
+// the bar area's black ring lies further in and is thicker.
+TEST(ProgressCylPaint, MainWindowBarScalesItsFrames) {
+  struct Case {
+    int dpi, inset, ring;
+  };
+  for (const Case& row : {Case{96, 3, 1}, Case{120, 3, 1}, Case{144, 6, 2}, Case{192, 6, 2}}) {
+    TProgressCyl bar(nullptr);
+    ConfigureAsMainWindowBar(bar);
+    bar.ChangeScale(TDpi(row.dpi));
+    auto image = Render(bar);
+    ASSERT_EQ(image->Width(), TDpi(row.dpi).Scale(693)) << row.dpi;
+    ASSERT_EQ(image->Height(), TDpi(row.dpi).Scale(22)) << row.dpi;
+    const int x = image->Width() / 2;
+    for (int y = row.inset - 1; y <= row.inset + row.ring; ++y) {
+      const bool ring = y >= row.inset && y < row.inset + row.ring;
+      EXPECT_EQ(PixelAt(*image, x, y) == Grey(0), ring) << row.dpi << " DPI, top row " << y;
+      EXPECT_EQ(PixelAt(*image, x, image->Height() - 1 - y) == Grey(0), ring) << row.dpi << " DPI, bottom row " << y;
+    }
+  }
+}
+
 TEST(ProgressCylPaint, FlatCylinderPaintsOneColour) {
   TProgressCyl bar(nullptr);
   bar.SetCylinderEffect(ceFlat);

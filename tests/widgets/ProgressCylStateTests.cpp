@@ -449,6 +449,40 @@ TEST(ProgressCylState, RepaintsAtOnceAndOnlyForAVisibleChange) {
   EXPECT_EQ(bar->paints, 2);
 }
 
+// A setter that reaches others (the caption's effect, the geometry, the
+// colours of a style) still paints the bar once.
+TEST(ProgressCylState, EachChangePaintsOnce) {
+  TForm form(nullptr);
+  form.HandleNeeded();
+  auto* bar = new TCountedBar(&form);
+  bar->SetParent(&form);
+  bar->SetPosition(30);
+  TPCColorStyle metal(nullptr);
+  metal.SetIntensityRGB(200);
+  metal.SetColorRGB(100);
+  metal.SetLightAngle(2.0f);
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"ShowText off", [&] { bar->SetShowText(false); }},
+      {"ShowText on", [&] { bar->SetShowText(true); }},
+      {"FontOrientation", [&] { bar->SetFontOrientation(foTopToBottom); }},
+      {"FontEffect", [&] { bar->SetFontEffect(feInvert); }},
+      {"CylinderEffect", [&] { bar->SetCylinderEffect(ceLow); }},
+      {"Orientation", [&] { bar->SetOrientation(pbVertical); }},
+      {"BevelWidth", [&] { bar->SetBevelWidth(2); }},
+      {"BorderWidth", [&] { bar->SetBorderWidth(3); }},
+      {"BevelColor", [&] { bar->SetBevelColor(clRed); }},
+      {"ForeStyle", [&] { bar->SetForeStyle(metal); }},
+      {"system colours", [&] { bar->Perform(CM_SYSCOLORCHANGE); }},
+      {"Max", [&] { bar->SetMax(50); }},
+      {"Width", [&] { bar->SetWidth(200); }},
+  };
+  for (const auto& [name, change] : changes) {
+    const int before = bar->paints;
+    change();
+    EXPECT_EQ(bar->paints - before, 1) << name;
+  }
+}
+
 TEST(ProgressCylState, MouseEnterAndLeaveRaiseTheirEvents) {
   TProgressCyl bar(nullptr);
   std::vector<std::string> seen;
