@@ -35,6 +35,8 @@ class Window {
     fixture.AddSoundFile("c.ini", SoundBankText("0.8"));
     fixture.SetRegistryRoot(fixture.GameRootPath());
     fixture.CreateForm();
+    // Its modal loop would take the keys posted meanwhile past the shortcuts.
+    fixture.AwaitVersionWarning();
   }
   TForm1& form() { return fixture.Form(); }
   void Press(WORD key, TShiftState shift = ssCtrl) {
