@@ -23,6 +23,15 @@ const char* const NoWriteRootMessage = "Le chemin n'est pas valide\rPath is not 
 
 }  // namespace
 
+namespace {
+
+// A relative path would depend on the folder the program was started in.
+bool IsAbsolutePath(const std::string& root) {
+  return (root.size() > 2 && root[1] == ':' && root[2] == '\\') || root.rfind("\\\\", 0) == 0;
+}
+
+}  // namespace
+
 std::string UnquotedPath(const std::string& path) {
   const size_t first = path.find_first_not_of('"');
   if (first == std::string::npos) return {};
@@ -32,28 +41,31 @@ std::string UnquotedPath(const std::string& path) {
 TGameFolder::TGameFolder(TParts parts) : FParts(parts) {}
 
 void TGameFolder::TakeStartRoot(const std::string& folderArgument) {
-  if (UnquotedPath(folderArgument).empty()) {
-    FRoot = StartRoot();
-    FParts.Path.SetText(FRoot);
-    return ListSoundFiles();
-  }
+  if (UnquotedPath(folderArgument).empty()) return TakeRegistryOrKeptRoot();
   FParts.Path.SetText(folderArgument);
   // The count and the bar would otherwise keep the layout's own texts,
   // as if something had been listed.
   if (!TakeTypedRoot()) ShowListed();
 }
 
-std::string TGameFolder::StartRoot() const {
-  std::string root = FParts.Registry.ReadString("");
-  if (ListsBanks(root)) return root;
-  std::string kept = FParts.Recent.Last();
-  return ListsBanks(kept) ? kept : root;
+// The registry's folder is listed as it is; the kept folder is listed
+// instead only when that listing finds no bank. Listed once each: a probe
+// before the listing would read the sound folder twice at every start.
+void TGameFolder::TakeRegistryOrKeptRoot() {
+  const std::string root = FParts.Registry.ReadString("");
+  TakeListedRoot(root);
+  if (IsAbsolutePath(root) && FParts.List.Count() > 0) return;
+  if (const std::string kept = FParts.Recent.Last(); ListsBanks(kept)) TakeListedRoot(kept);
+}
+
+void TGameFolder::TakeListedRoot(const std::string& root) {
+  FRoot = root;
+  FParts.Path.SetText(FRoot);
+  ListSoundFiles();
 }
 
 bool TGameFolder::ListsBanks(const std::string& root) const {
-  // A relative path would depend on the folder the program was started in.
-  const bool absolute = (root.size() > 2 && root[1] == ':' && root[2] == '\\') || root.rfind("\\\\", 0) == 0;
-  if (!absolute || !DirectoryExists(SoundFolderOf(root))) return false;
+  if (!IsAbsolutePath(root) || !DirectoryExists(SoundFolderOf(root))) return false;
   TBFC_Dir probe(nullptr);
   probe.SetFileName(FParts.Lister.FileName());
   probe.SetPathName(SoundFolderOf(root));

@@ -78,7 +78,9 @@ class TGameFolder {
   // from the field too.
   std::string TypedRoot();
   // The registry's root, or the kept one where the registry's lists nothing.
-  std::string StartRoot() const;
+  void TakeRegistryOrKeptRoot();
+  // Shows the root in the path field and lists it.
+  void TakeListedRoot(const std::string& root);
   // The list's count in its label, and the bar emptied for as many files.
   void ShowListed();
 
