@@ -157,6 +157,16 @@ key() {
     xdotool key "$@"
 }
 
+# expect_count WHAT N: waits (up to 10 s) until the window's list holds N
+# files, then checks it.
+expect_count() {
+    for _ in $(seq 50); do
+        inspect | grep -qP "^count\t$2\$" && break
+        sleep 0.2
+    done
+    expect_eq "$1" "count	$2" "$(inspect | grep -P '^count\t')"
+}
+
 # await_line FOLDER LINE NAME...: waits (up to 20 s) until each named file of
 # the folder holds the line (CR aside); fails naming the first that does not.
 await_line() {

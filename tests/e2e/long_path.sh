@@ -26,11 +26,7 @@ before=$(listing)
 set_game_root ""
 start_klangor "$root"
 dismiss_version_warning
-for _ in $(seq 50); do
-    inspect | grep -qP "^count\t${#names[@]}\$" && break
-    sleep 0.2
-done
-expect_eq "the root given at start lists every bank" "count	${#names[@]}" "$(inspect | grep -P '^count\t')"
+expect_count "the root given at start lists every bank" "${#names[@]}"
 
 click_inside "$(control_rect Edit 110)"
 type_text "0,8"
