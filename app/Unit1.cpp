@@ -191,9 +191,15 @@ void TForm1::TicksChanged() {
   FFieldTips->Refresh();
 }
 
+// Set at creation, which is all DragAcceptFiles does: shell32 then loads
+// with the first drop rather than at start.
+void TForm1::CreateParams(TCreateParams& params) {
+  TForm::CreateParams(params);
+  params.ExStyle |= WS_EX_ACCEPTFILES;
+}
+
 void TForm1::InitializeWnd() {
   TForm::InitializeWnd();
-  DragAcceptFiles(Handle(), TRUE);
   FSystemMenu.Attach(Handle(), SystemMenuItems(), [this](TCommand command) { return FShortcuts->NameOf(command); });
   FSystemMenu.AttachList({TCommand::RecentFolder, TCommand::ChooseFolder, [this] { return FFolders->RecentCaptions(); },
                           [this](size_t index) { FFolders->TakeRecent(index); }});

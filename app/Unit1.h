@@ -95,6 +95,7 @@ class TForm1 : public TForm {
 
  protected:
   void Loaded() override;
+  void CreateParams(TCreateParams& params) override;
   void InitializeWnd() override;
   bool SystemCommand(UINT command) override;
   void SystemMenuOpening(HMENU menu) override;

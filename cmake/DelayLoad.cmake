@@ -1,8 +1,9 @@
-# DLLs the program needs only for the version check, the About box or
-# opening an address are loaded on their first call instead of at start:
-# urlmon alone brings ole32, oleaut32, rpcrt4, wininet and ws2_32 with it,
-# and the window should not wait for them. The download thread makes the
-# first call, so that loading happens beside the window, not before it.
+# DLLs the program needs only after its window is up (the version check,
+# the About box, an address or folder opened, a drop, a write's hashes) are
+# loaded on their first call instead of at start: urlmon alone brings ole32,
+# oleaut32, rpcrt4, wininet and ws2_32 with it, shell32 brings shlwapi and
+# shcore, and the window should not wait for them. The download thread makes
+# urlmon's first call, so that loading happens beside the window.
 #
 #   klangor_delay_load(<target> <dll> <function>...)
 #
