@@ -160,9 +160,15 @@ void TCustomForm::FocusFirstControl() {
 void TCustomForm::Show() {
   HandleNeeded();
   SetVisible(true);
-  ShowWindow(Handle(), SW_SHOW);
-  SetForegroundWindow(Handle());
+  if (GetForegroundWindow() != Handle()) SetForegroundWindow(Handle());
   FocusFirstControl();
+}
+
+// A form is shown active, in one call. Shown first without activation and
+// activated after, its frame and its children's edges would be drawn twice,
+// each time synchronously: the largest part of the window's first show.
+void TCustomForm::VisibleChanged() {
+  if (HandleAllocated()) ShowWindow(Handle(), Visible() ? SW_SHOW : SW_HIDE);
 }
 
 void TCustomForm::Close() {

@@ -54,6 +54,7 @@ class TCustomForm : public TWinControl {
     FMethods[name] = std::move(handler);
   }
   void CreateParams(TCreateParams& params) override;
+  void VisibleChanged() override;
   void WndProc(TMessage& message) override;
   void BoundsChanged() override;
   void Loaded() override;

@@ -13,16 +13,20 @@ void TLabel::SetAutoSize(bool autoSize) {
   AdjustSize();
 }
 
+// The parent's device context is saved around each graphic control's
+// painting, so the font needs no restoring here: under Wine each font
+// selection into a screen or window DC costs a look-up of X resources.
 void TLabel::Paint() {
-  SetTextColor(Canvas().Handle(), ColorToRGB(Font().Color()));
+  const HDC dc = Canvas().Handle();
+  SelectObject(dc, Font().Handle());
+  SetTextColor(dc, ColorToRGB(Font().Color()));
   RECT client = ClientRect();
-  DrawCaption(Canvas().Handle(), client, 0);
+  DrawCaption(dc, client, 0);
 }
 
 // Measuring and painting go through the same call, so an auto-sized label
-// always holds its whole text.
+// always holds its whole text. The label's font is selected into `dc`.
 void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
-  const TSelectObject font(dc, Font().Handle());
   SetBkMode(dc, TRANSPARENT);
   const std::wstring text = Text::ToWide(Caption());
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds,
@@ -31,14 +35,15 @@ void TLabel::DrawCaption(HDC dc, RECT& bounds, UINT extraFormat) {
 
 void TLabel::AdjustSize() {
   if (!FAutoSize || Loading()) return;
-  const TWindowDC screen(nullptr);
+  // A memory DC measures as the screen does; under Wine a font selected into
+  // it looks up no X resources, as one selected into the screen's DC does.
+  static const TMemoryDC measuring;
+  const HDC dc = measuring.Handle();
+  const TSelectObject font(dc, Font().Handle());
   RECT bounds{0, 0, 0, 0};
-  DrawCaption(screen.Handle(), bounds, DT_CALCRECT);
+  DrawCaption(dc, bounds, DT_CALCRECT);
   TEXTMETRICW metrics{};
-  {
-    const TSelectObject font(screen.Handle(), Font().Handle());
-    GetTextMetricsW(screen.Handle(), &metrics);
-  }
+  GetTextMetricsW(dc, &metrics);
   // The measurement adds up advance widths, but a substituted, anti-aliased
   // face (as Wine renders "MS Sans Serif") can put the last letter's ink up to
   // half a character further; without that room the letter is clipped.
