@@ -40,22 +40,19 @@ TTTOOLINFOW ToolOf(HWND owner, UINT flags, UINT_PTR id, std::wstring* text = nul
   return tool;
 }
 
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
-
 }  // namespace
 
 TFieldTips::TFieldTips(TParts parts) : FParts(parts), FFields(parts.Values.SettingFields()) {}
 
 TFieldTips::~TFieldTips() {
-  for (size_t i = 0; i < FFields.size(); ++i)
-    if (FFields[i]->HandleAllocated()) RemoveWindowSubclass(FFields[i]->Handle(), FieldProc, i);
+  for (TWinControl* field : FFields) field->SetMessageWatch(nullptr);
   if (FHoverTip) DestroyWindow(FHoverTip);
   if (FFocusTip) DestroyWindow(FFocusTip);
 }
 
 void TFieldTips::Attach() {
   for (size_t i = 0; i < FFields.size(); ++i)
-    SetWindowSubclass(FFields[i]->Handle(), FieldProc, i, reinterpret_cast<DWORD_PTR>(this));
+    FFields[i]->SetMessageWatch([this, i](const TMessage& message) { Watch(i, message); });
 }
 
 // The tip windows are made when first wanted: a window where no field was
@@ -79,17 +76,15 @@ HWND TFieldTips::FocusTip() {
   return FFocusTip;
 }
 
-LRESULT CALLBACK TFieldTips::FieldProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR field,
-                                       DWORD_PTR tips) {
-  auto& self = *reinterpret_cast<TFieldTips*>(tips);
-  if (IsMouseMessage(msg)) self.Hovered(field, MSG{window, msg, wParam, lParam, 0, {}});
-  if (msg == WM_MOUSELEAVE && self.FQuiet == field) self.FQuiet = None;
-  if (msg == WM_SETFOCUS) self.Focused(field);
+void TFieldTips::Watch(size_t setting, const TMessage& message) {
+  const UINT msg = message.Msg;
+  HWND window = FFields[setting]->Handle();
+  if (IsMouseMessage(msg)) Hovered(setting, MSG{window, msg, message.WParam, message.LParam, 0, {}});
+  if (msg == WM_MOUSELEAVE && FQuiet == setting) FQuiet = None;
+  if (msg == WM_SETFOCUS) Focused(setting);
   // Typing into the field: the tips would only hide the fields around it.
-  if (msg == WM_CHAR) self.Quieten(field, window);
-  if (msg == WM_KILLFOCUS || msg == WM_CHAR) self.Unfocused();
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(window, FieldProc, field);
-  return DefSubclassProc(window, msg, wParam, lParam);
+  if (msg == WM_CHAR) Quieten(setting, window);
+  if (msg == WM_KILLFOCUS || msg == WM_CHAR) Unfocused();
 }
 
 // The hovering tip's text is made again when the mouse comes to another

@@ -4,9 +4,9 @@
 // most frequent first: "0.8 : 9 fichiers / files, 1.0 : 3". The focus tip
 // goes once something is typed into the field: it lies over the field below.
 //
-// Each field's window is subclassed (SetWindowSubclass) to hand its mouse
-// messages to the hovering tip and to show the focus tip. A tip's text is
-// made when it is about to show, so nothing is read until a tip is wanted.
+// Each field's message watch hands its mouse messages to the hovering tip
+// and shows the focus tip. A tip's text is made when it is about to show, so
+// nothing is read until a tip is wanted.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +18,7 @@ class TBankValues;
 class TGameFolder;
 class TValueFields;
 class TWinControl;
+struct TMessage;
 
 class TFieldTips {
  public:
@@ -39,9 +40,8 @@ class TFieldTips {
   std::string Text(size_t setting);
 
  private:
-  static LRESULT CALLBACK FieldProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR field,
-                                    DWORD_PTR tips);
   // Fields are known by their row of the settings table.
+  void Watch(size_t setting, const TMessage& message);
   void Hovered(size_t setting, const MSG& message);
   // No hovering tip over the field until the mouse leaves it.
   void Quieten(size_t setting, HWND field);

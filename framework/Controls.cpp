@@ -40,8 +40,6 @@ class TCreation {
   TWinControl* FOuter;
 };
 
-bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
-
 TMouseButton ButtonOf(UINT msg) {
   switch (msg) {
     case WM_RBUTTONDOWN:
@@ -352,6 +350,7 @@ void TWinControl::Detach() {
 
 void TWinControl::Dispatch(TMessage& message) {
   try {
+    if (FMessageWatch) FMessageWatch(message);
     WndProc(message);
   } catch (const std::exception& error) {
     if (Hook.ShowError) Hook.ShowError(error);

@@ -37,6 +37,10 @@ struct TMessage {
 enum TShiftFlag { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 using TShiftState = unsigned;
 TShiftState KeyboardShiftState();
+inline bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST; }
+
+// Sees a message before the control handles it.
+using TMessageWatch = std::function<void(const TMessage& message)>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -203,6 +207,12 @@ class TWinControl : public TControl {
   TKeyEvent OnKeyDown;
   void SetOnKeyDown(TKeyEvent handler) { OnKeyDown = std::move(handler); }
 
+  // How a helper (a tooltip) follows the control's messages without
+  // subclassing its window once more: under Wine a subclassed window costs
+  // a round trip to the Wine server for each message. One watch per
+  // control; an empty one removes it.
+  void SetMessageWatch(TMessageWatch watch) { FMessageWatch = std::move(watch); }
+
   PUBLISHED_PROPERTIES;
 
  protected:
@@ -252,6 +262,7 @@ class TWinControl : public TControl {
   TControl* FMouseControl = nullptr;    // graphic child under the mouse
   TControl* FCaptureControl = nullptr;  // graphic child holding a mouse button
   TSolidBrush FBrush;
+  TMessageWatch FMessageWatch;
 };
 
 // A control without a window: its parent paints it and routes the mouse to it.

@@ -6,6 +6,7 @@
 #include "framework/Text.h"
 
 TToolTips::~TToolTips() {
+  for (TWinControl* tool : FTools) tool->SetMessageWatch(nullptr);
   if (FWindow) DestroyWindow(FWindow);
 }
 
@@ -20,9 +21,15 @@ void TToolTips::Add(TWinControl& control, const std::string& text) {
   std::wstring wide = Text::ToWide(text);
   TOOLINFOW info = {};
   info.cbSize = sizeof info;
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.uFlags = TTF_IDISHWND;
   info.hwnd = GetParent(tool);
   info.uId = reinterpret_cast<UINT_PTR>(tool);
   info.lpszText = wide.data();
   SendMessageW(FWindow, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  FTools.push_back(&control);
+  control.SetMessageWatch([this, tool](const TMessage& message) {
+    if (!IsMouseMessage(message.Msg)) return;
+    MSG relayed{tool, message.Msg, message.WParam, message.LParam, static_cast<DWORD>(GetMessageTime()), {}};
+    SendMessageW(FWindow, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+  });
 }

@@ -1,12 +1,13 @@
 // The tooltip window of a form: a short text shown when the mouse rests on
-// one of its controls. The native tooltip control watches each control's
-// mouse messages itself (it subclasses the control), so the controls need
-// no code of their own for it.
+// one of its controls. The control's mouse messages reach the tooltip
+// through the control's message watch, so the controls need no code of
+// their own for it.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 class TWinControl;
 
@@ -24,4 +25,5 @@ class TToolTips {
 
  private:
   HWND FWindow = nullptr;
+  std::vector<TWinControl*> FTools;
 };
